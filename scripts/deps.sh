@@ -15,6 +15,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # end-to-end tests and the virtual display of run.sh
   xvfb xauth xdotool xclip imagemagick x11-utils
+  # drive and locale tests: disk images to mount, locales to compile
+  dosfstools e2fsprogs locales
 )
 
 missing=()

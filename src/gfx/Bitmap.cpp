@@ -22,12 +22,18 @@ void Bitmap::SetSize(int width, int height) {
     if (int64_t(width) * height > kMaxPixels) throw std::length_error("Bitmap zu groß");
     int stride = StrideFor(width, format_);
     std::vector<uint8_t> data(static_cast<size_t>(stride) * height, 0);
+    // Copy the pixels both sizes share; everything else stays black (zero), including
+    // the bits of a mask byte beyond the shared width.
     int rows = std::min(height, height_);
-    int bytes = std::min(stride, stride_);
-    for (int y = 0; y < rows; ++y) std::memcpy(data.data() + size_t(y) * stride, Row(y), bytes);
-    // Keep new pixels black also in the padding bits of a partly copied mask byte.
-    if (format_ == PixelFormat::Mono1 && width > width_ && width_ % 8 != 0) {
-        for (int y = 0; y < rows; ++y) data[size_t(y) * stride + width_ / 8] &= uint8_t(0xFF << (8 - width_ % 8));
+    int columns = std::min(width, width_);
+    size_t bytes = format_ == PixelFormat::Mono1 ? size_t(columns + 7) / 8 : size_t(columns) * 3;
+    if (bytes > 0) {
+        for (int y = 0; y < rows; ++y) {
+            uint8_t* dst = data.data() + size_t(y) * stride;
+            std::memcpy(dst, Row(y), bytes);
+            if (format_ == PixelFormat::Mono1 && columns % 8 != 0)
+                dst[bytes - 1] &= uint8_t(0xFF << (8 - columns % 8));
+        }
     }
     width_ = width;
     height_ = height;
