@@ -111,7 +111,7 @@ public:
     // glyphs are drawn.
     const gfx::Font& Font() const { return state_.font; }
     void SetFont(const gfx::Font& font) { state_.font = font; }
-    void SetFont(const FontSpec& spec) { state_.font = gfx::Font(spec); }
+    void SetFont(const FontSpec& fontSpec) { state_.font = gfx::Font(fontSpec); }
     TColor FontColor() const { return state_.fontColor; }
     void SetFontColor(TColor color) { state_.fontColor = color; }
     // Whether TextOut's y names the top of the text cell or the baseline.

@@ -25,7 +25,7 @@ bool IsControl(char32_t cp) { return cp < 0x20 || cp == 0x7F; }
 }  // namespace
 
 struct Font::Data {
-    FontSpec spec;
+    FontSpec fontSpec;
     FontFile file;
     std::shared_ptr<FontFace> primary;
     FaceMetrics metrics;
@@ -37,21 +37,21 @@ struct Font::Data {
     FontFace* FaceFor(char32_t cp, uint32_t& index);
 };
 
-Font::Data::Data(const FontSpec& s) : spec(s) {
-    spec.height = ClampFontHeight(spec.height);
-    if (auto found = FontMatcher::Shared().Match(spec.name, spec.bold, spec.italic)) {
+Font::Data::Data(const FontSpec& s) : fontSpec(s) {
+    fontSpec.height = ClampFontHeight(fontSpec.height);
+    if (auto found = FontMatcher::Shared().Match(fontSpec.name, fontSpec.bold, fontSpec.italic)) {
         file = *found;
-        primary = FontCache::Shared().Face(file, spec.height, spec.bold && !file.isBold,
-                                           spec.italic && !file.isItalic);
+        primary = FontCache::Shared().Face(file, fontSpec.height, fontSpec.bold && !file.isBold,
+                                           fontSpec.italic && !file.isItalic);
     }
     if (primary) {
         metrics = primary->Metrics();
     } else {
         // No usable font at all: keep sane cell metrics so layouts still work.
-        int h = std::abs(spec.height);
+        int h = std::abs(fontSpec.height);
         metrics.emPixels = h;
         metrics.ascent = base::rnd(h * 0.9);
-        metrics.descent = spec.height > 0 ? h - metrics.ascent : base::rnd(h * 0.2);
+        metrics.descent = fontSpec.height > 0 ? h - metrics.ascent : base::rnd(h * 0.2);
         metrics.underlineTop = 1;
         metrics.strikeOutTop = std::max(1, metrics.ascent / 3);
     }
@@ -65,12 +65,12 @@ FontFace* Font::Data::FaceFor(char32_t cp, uint32_t& index) {
     if (it == fallbackFor.end()) {
         if (fallbackFor.size() >= kMaxFallbackChars) fallbackFor.clear();
         FontFace* face = nullptr;
-        auto other = FontMatcher::Shared().MatchCharacter(spec.name, spec.bold, spec.italic, cp);
+        auto other = FontMatcher::Shared().MatchCharacter(fontSpec.name, fontSpec.bold, fontSpec.italic, cp);
         if (other && !(other->path == file.path && other->index == file.index)) {
             // Drawn at the primary face's em, so mixed text keeps one size.
             auto shared = FontCache::Shared().Face(*other, -metrics.emPixels,
-                                                   spec.bold && !other->isBold,
-                                                   spec.italic && !other->isItalic);
+                                                   fontSpec.bold && !other->isBold,
+                                                   fontSpec.italic && !other->isItalic);
             if (shared && shared->GlyphIndex(cp) != 0) {
                 face = shared.get();
                 if (std::find(fallbackFaces.begin(), fallbackFaces.end(), shared) ==
@@ -85,24 +85,24 @@ FontFace* Font::Data::FaceFor(char32_t cp, uint32_t& index) {
     return it->second;
 }
 
-std::shared_ptr<Font::Data> Font::Resolve(const FontSpec& spec) {
+std::shared_ptr<Font::Data> Font::Resolve(const FontSpec& fontSpec) {
     using SpecKey = std::tuple<std::string, int, bool, bool, bool, bool>;
     // Never destroyed, like the caches it draws on.
     static auto* resolved = new std::map<SpecKey, std::shared_ptr<Font::Data>>();
-    SpecKey key{spec.name, ClampFontHeight(spec.height), spec.bold, spec.italic, spec.underline,
-                spec.strikeOut};
+    SpecKey key{fontSpec.name, ClampFontHeight(fontSpec.height), fontSpec.bold, fontSpec.italic, fontSpec.underline,
+                fontSpec.strikeOut};
     if (auto it = resolved->find(key); it != resolved->end()) return it->second;
     if (resolved->size() >= kMaxResolvedFonts) resolved->clear();
-    auto data = std::make_shared<Data>(spec);
+    auto data = std::make_shared<Data>(fontSpec);
     resolved->emplace(std::move(key), data);
     return data;
 }
 
 Font::Font() : Font(FontSpec{}) {}
 
-Font::Font(const FontSpec& spec) : data_(Resolve(spec)) {}
+Font::Font(const FontSpec& fontSpec) : data_(Resolve(fontSpec)) {}
 
-const FontSpec& Font::Spec() const { return data_->spec; }
+const FontSpec& Font::Attributes() const { return data_->fontSpec; }
 const std::string& Font::FaceFamily() const { return data_->file.family; }
 const std::string& Font::FaceFile() const { return data_->file.path; }
 int Font::Height() const { return data_->metrics.ascent + data_->metrics.descent; }

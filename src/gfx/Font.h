@@ -39,10 +39,10 @@ struct PlacedGlyph {
 class Font {
 public:
     Font();  // the default font: FontSpec{}
-    explicit Font(const FontSpec& spec);
+    explicit Font(const FontSpec& fontSpec);
 
     // The FontSpec as given, with its height clamped (see ClampFontHeight).
-    const FontSpec& Spec() const;
+    const FontSpec& Attributes() const;
     // The family of the face actually used ("Liberation Sans" for "Arial").
     const std::string& FaceFamily() const;
     // The file of that face; empty when no font is installed at all.
@@ -67,7 +67,7 @@ public:
 private:
     struct Data;
     // The shared data of a FontSpec, from the cache of resolved fonts.
-    static std::shared_ptr<Data> Resolve(const FontSpec& spec);
+    static std::shared_ptr<Data> Resolve(const FontSpec& fontSpec);
     std::shared_ptr<Data> data_;
 };
 

@@ -48,9 +48,9 @@ TextMask TextMask::FromLine(const Font& font, std::string_view utf8, const TRect
 
     const FaceMetrics& m = font.Metrics();
     TRect underline, strikeOut;
-    if (font.Spec().underline && width > 0)
+    if (font.Attributes().underline && width > 0)
         underline = TRect::FromSize(0, m.underlineTop, width, m.underlineThickness);
-    if (font.Spec().strikeOut && width > 0)
+    if (font.Attributes().strikeOut && width > 0)
         strikeOut = TRect::FromSize(0, -m.strikeOutTop, width, m.strikeOutThickness);
     ink = Union(Union(ink, underline), strikeOut);
 

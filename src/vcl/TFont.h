@@ -35,7 +35,7 @@ public:
     TColor Color() const { return color_; }
     void SetColor(TColor color);
 
-    const gfx::FontSpec& Spec() const { return spec_; }
+    const gfx::FontSpec& Attributes() const { return spec_; }
     void SetSpec(const gfx::FontSpec& value);
     // The resolved font for measuring and drawing.
     gfx::Font Resolved() const { return gfx::Font(spec_); }

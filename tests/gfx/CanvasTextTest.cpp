@@ -21,10 +21,10 @@ int CountNot(const Bitmap& b, TColor colour, const TRect& area) {
 }
 
 gfx::FontSpec Arial11() {
-    gfx::FontSpec spec;
-    spec.name = "Arial";
-    spec.height = -11;
-    return spec;
+    gfx::FontSpec fontSpec;
+    fontSpec.name = "Arial";
+    fontSpec.height = -11;
+    return fontSpec;
 }
 
 }  // namespace

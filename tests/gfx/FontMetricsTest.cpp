@@ -10,7 +10,7 @@ using gfx::Font;
 using gfx::FontSpec;
 
 namespace {
-FontSpec Spec(const char* name, int height, bool bold = false) {
+FontSpec FaceOf(const char* name, int height, bool bold = false) {
     FontSpec s;
     s.name = name;
     s.height = height;
@@ -27,7 +27,7 @@ TEST(FontMetrics, PointSizesFollowTheClassicConversion) {
 }
 
 TEST(FontMetrics, EmHeightGivesACellWithDescentBelowTheBaseline) {
-    Font arial(Spec("Arial", -11));
+    Font arial(FaceOf("Arial", -11));
     gfx::TextSize wg = arial.TextExtent("Wg");
     EXPECT_GE(wg.cy, 11);  // at least the em
     EXPECT_LE(wg.cy, 16);
@@ -35,7 +35,7 @@ TEST(FontMetrics, EmHeightGivesACellWithDescentBelowTheBaseline) {
     EXPECT_EQ(arial.Height(), arial.Ascent() + arial.Descent());
     EXPECT_GT(wg.cx, 0);
     // Tahoma 8 pt: the 13-pixel cell (11 up, 2 down) dialogs are laid out for.
-    Font tahoma(Spec("Tahoma", -11));
+    Font tahoma(FaceOf("Tahoma", -11));
     EXPECT_EQ(tahoma.Ascent(), 11);
     EXPECT_EQ(tahoma.Descent(), 2);
     EXPECT_EQ(tahoma.InternalLeading(), 2);
@@ -46,7 +46,7 @@ TEST(FontMetrics, CellHeightIsKeptExactly) {
     // leaves, so the cell is never off by one.
     for (const char* name : {"Arial", "Verdana", "Tahoma", "Courier New", "Times New Roman"}) {
         for (int h : {9, 13, 16, 27}) {
-            Font f(Spec(name, h));
+            Font f(FaceOf(name, h));
             EXPECT_EQ(f.Height(), h) << name << " " << h;
             EXPECT_LT(f.Metrics().emPixels, h) << name;  // the em excludes the leading
         }
@@ -54,24 +54,24 @@ TEST(FontMetrics, CellHeightIsKeptExactly) {
 }
 
 TEST(FontMetrics, AbsurdHeightsAreClampedNotFatal) {
-    Font byDefault(Spec("Arial", 0));
-    EXPECT_EQ(byDefault.Spec().height, gfx::kDefaultFontHeight);
-    EXPECT_EQ(byDefault.Height(), Font(Spec("Arial", gfx::kDefaultFontHeight)).Height());
+    Font byDefault(FaceOf("Arial", 0));
+    EXPECT_EQ(byDefault.Attributes().height, gfx::kDefaultFontHeight);
+    EXPECT_EQ(byDefault.Height(), Font(FaceOf("Arial", gfx::kDefaultFontHeight)).Height());
     for (int h : {-100000, 100000, INT_MIN, INT_MAX, 1, -1}) {
-        Font f(Spec("Arial", h));
+        Font f(FaceOf("Arial", h));
         EXPECT_GE(f.Height(), 0) << h;
         EXPECT_LE(f.Height(), 2 * gfx::kMaxFontHeight) << h;
         EXPECT_GE(f.TextWidth("x"), 0);
     }
-    EXPECT_EQ(Font(Spec("Arial", 100000)).Height(), gfx::kMaxFontHeight);
+    EXPECT_EQ(Font(FaceOf("Arial", 100000)).Height(), gfx::kMaxFontHeight);
 }
 
 TEST(FontMetrics, BoldIsWiderThanRegular) {
     const char* text = "Speicherplatz belegt";
     // Arial's and Verdana's bold faces are real; Tahoma's is synthesised.
     for (const char* name : {"Arial", "Tahoma", "Verdana"})
-        EXPECT_GT(Font(Spec(name, -11, true)).TextWidth(text),
-                  Font(Spec(name, -11)).TextWidth(text))
+        EXPECT_GT(Font(FaceOf(name, -11, true)).TextWidth(text),
+                  Font(FaceOf(name, -11)).TextWidth(text))
             << name;
     // Synthesised bold widens each glyph by a pixel at text sizes.
     auto file = gfx::FontMatcher::Shared().Match("Tahoma", false, false);
@@ -85,14 +85,14 @@ TEST(FontMetrics, BoldIsWiderThanRegular) {
 
 TEST(FontMetrics, WidthsAddUpCharacterByCharacter) {
     // No kerning: a line is as wide as its parts, which shortening and run layout use.
-    Font f(Spec("Arial", -12));
+    Font f(FaceOf("Arial", -12));
     EXPECT_EQ(f.TextWidth("Größe frei"), f.TextWidth("Grö") + f.TextWidth("ße frei"));
     EXPECT_EQ(f.TextWidth(""), 0);
     EXPECT_EQ(f.TextExtent("").cy, f.Height());
 }
 
 TEST(FontMetrics, BadAndUnusualTextMeasuresSafely) {
-    Font f(Spec("Arial", -11));
+    Font f(FaceOf("Arial", -11));
     // A stray byte is one replacement character, as is a truncated sequence.
     int replacement = f.TextWidth("\xEF\xBF\xBD");
     EXPECT_GT(replacement, 0);
@@ -101,13 +101,13 @@ TEST(FontMetrics, BadAndUnusualTextMeasuresSafely) {
     // Control characters take no room.
     EXPECT_EQ(f.TextWidth("a\tb\r\n"), f.TextWidth("ab"));
     // A character the face lacks still takes room (another face or the missing glyph).
-    EXPECT_GT(Font(Spec("Tahoma", -11)).TextWidth("\u21D2"), 0);
+    EXPECT_GT(Font(FaceOf("Tahoma", -11)).TextWidth("\u21D2"), 0);
 }
 
 TEST(FontMetrics, RunsOfDifferentSizesShareABaseline) {
     // What a marked-up line needs: per-run width, ascent and descent.
-    Font small(Spec("Arial", gfx::FontHeightFromPoints(8)));
-    Font big(Spec("Arial", gfx::FontHeightFromPoints(20)));
+    Font small(FaceOf("Arial", gfx::FontHeightFromPoints(8)));
+    Font big(FaceOf("Arial", gfx::FontHeightFromPoints(20)));
     EXPECT_GT(big.Ascent(), small.Ascent());
     EXPECT_GT(big.Descent(), small.Descent());
     EXPECT_GT(big.TextWidth("Big"), small.TextWidth("Big"));

@@ -145,14 +145,14 @@ TEST(Fonts, SizeAndHeightAreTwoViewsOfOneValueAndChangesAreAnnounced) {
     font.SetHeight(-16);
     EXPECT_EQ(font.Size(), 12);
     font.SetStyle({fsBold, fsUnderline});
-    EXPECT_TRUE(font.Spec().bold);
+    EXPECT_TRUE(font.Attributes().bold);
     EXPECT_TRUE(font.Style().Contains(fsUnderline));
     EXPECT_FALSE(font.Style().Contains(fsItalic));
     font.SetStyle({fsBold, fsUnderline});  // no change, no notice
     EXPECT_EQ(changes, 3);  // size 10, height -16, styles
     TFont copy;
     copy.Assign(&font);
-    EXPECT_EQ(copy.Spec(), font.Spec());
+    EXPECT_EQ(copy.Attributes(), font.Attributes());
 }
 
 TEST(Bitmaps, BmpRoundTripAndTransparentDrawing) {

@@ -22,12 +22,12 @@ void Label(gfx::Bitmap& sheet, int x, int y, const std::string& text, TColor col
 }
 
 gfx::Font RecordFont(const std::string& name, int height, const TFontStyles& s) {
-    gfx::FontSpec spec;
-    spec.name = name;
-    spec.height = height;
-    spec.bold = s.bold;
-    spec.italic = s.italic;
-    return gfx::Font(spec);
+    gfx::FontSpec fontSpec;
+    fontSpec.name = name;
+    fontSpec.height = height;
+    fontSpec.bold = s.bold;
+    fontSpec.italic = s.italic;
+    return gfx::Font(fontSpec);
 }
 
 // One face of a framed control at the given size, tiled as its frame mode says.
