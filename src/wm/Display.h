@@ -5,7 +5,9 @@
 // display and the headless one the tests run on.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -96,6 +98,33 @@ public:
     virtual void Activate(SurfaceId surface) = 0;
     virtual void Beep() {}
 
+    // --- display-bound services ----------------------------------------------------------
+    // The clipboard. The base class keeps it in memory (the headless display); the X11
+    // display owns the CLIPBOARD selection. Setting replaces the whole content; false when
+    // the display could not take it.
+    struct ClipboardContent {
+        std::optional<gfx::Bitmap> picture;
+        std::optional<std::string> text;  // UTF-8
+    };
+    virtual bool SetClipboard(const ClipboardContent& content) { clipboard_ = content; return true; }
+    // Text another program (or this one) offers for pasting; nullopt when there is none.
+    virtual std::optional<std::string> ClipboardText() { return clipboard_.text; }
+    virtual std::optional<gfx::Bitmap> ClipboardPicture() { return clipboard_.picture; }
+
+    // System-wide hot keys: a press arrives as WM_HOTKEY (wParam = id) at `window`.
+    // `modifiers` uses the MOD_* bits of wm/Messages.h. False when the key is held by
+    // another client (the caller treats that as silent failure).
+    virtual bool RegisterHotKey(HWND window, int id, unsigned modifiers, unsigned virtualKey) {
+        return true;
+    }
+    virtual void UnregisterHotKey(HWND window, int id) {}
+
+    // The session ends (SIGTERM or SIGHUP, or the connection to the display server is
+    // lost). The display runs this handler on the user interface thread, from
+    // WaitForInput, and then ends the process; the handler must not use the display (it
+    // may be gone). The application sets it to give every form WM_ENDSESSION.
+    void SetSessionEndHandler(std::function<void()> handler) { sessionEnd_ = std::move(handler); }
+
     // Milliseconds on the display's clock (monotonic).
     virtual uint64_t Now() const = 0;
     // Blocks until input was fed to the sink or the deadline (on Now()) has come; without
@@ -104,9 +133,12 @@ public:
 
 protected:
     InputSink* Sink() const { return sink_; }
+    const std::function<void()>& SessionEndHandler() const { return sessionEnd_; }
 
 private:
     InputSink* sink_ = nullptr;
+    ClipboardContent clipboard_;
+    std::function<void()> sessionEnd_;
 };
 
 }  // namespace wm

@@ -81,6 +81,11 @@ constexpr UINT WM_MOUSELEAVE = 0x2A3;
 // the pointer moves onto; wParam 0, lParam the client position). Our own number.
 constexpr UINT WM_MOUSEENTER = 0x2A5;
 constexpr UINT WM_HOTKEY = 0x0312;
+// Hot-key modifier bits (RegisterHotKey).
+constexpr unsigned MOD_ALT = 0x1;
+constexpr unsigned MOD_CONTROL = 0x2;
+constexpr unsigned MOD_SHIFT = 0x4;
+constexpr unsigned MOD_WIN = 0x8;
 constexpr UINT WM_USER = 0x400;
 // Skin notices (wParam: the skin description concerned, or 0 for any).
 constexpr UINT WM_SKIN_CHANGING = 1225;
