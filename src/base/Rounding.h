@@ -35,4 +35,17 @@ constexpr int div(int a, int b) {
     return a / b;
 }
 
+// a * b / c with a 64-bit intermediate, rounded to the nearest integer with halves away from
+// zero; 0 when c is 0, saturated at the int range.
+constexpr int MulDiv(int a, int b, int c) {
+    if (c == 0) return 0;
+    int64_t num = static_cast<int64_t>(a) * b;
+    int64_t den = c;
+    if (den < 0) { num = -num; den = -den; }
+    int64_t q = (num >= 0 ? num + den / 2 : num - den / 2) / den;
+    if (q > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
+    if (q < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
+    return static_cast<int>(q);
+}
+
 }  // namespace base
