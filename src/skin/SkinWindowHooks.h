@@ -11,7 +11,8 @@
 
 namespace skin {
 
-// A control or window, identified by its address; the window layer knows its type.
+// A control or window: the address of its vcl::TControl (converted from a TControl*,
+// not from a derived class's pointer, which may differ).
 using SkinWindowId = const void*;
 
 struct SkinWindowHooks {

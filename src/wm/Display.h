@@ -119,6 +119,10 @@ public:
     }
     virtual void UnregisterHotKey(HWND window, int id) {}
 
+    // Translucent top-level windows (a compositing manager must run); opacity 0..255.
+    virtual bool TranslucencyAvailable() const { return false; }
+    virtual void SetSurfaceOpacity(SurfaceId surface, uint8_t opacity) {}
+
     // The session ends (SIGTERM or SIGHUP, or the connection to the display server is
     // lost). The display runs this handler on the user interface thread, from
     // WaitForInput, and then ends the process; the handler must not use the display (it
