@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "wm/MessageLoop.h"
+
 namespace wm::headless {
 
 HeadlessDisplay::HeadlessDisplay(int width, int height) { SetScreenSize(width, height); }
@@ -167,6 +169,32 @@ TColor HeadlessDisplay::ScreenPixel(int x, int y) const {
         return s->image.Pixel(lx, ly);
     }
     return base::ColorToRGB(desktop_);
+}
+
+}  // namespace wm::headless
+
+namespace wm::headless {
+
+bool HeadlessDisplay::RegisterHotKey(HWND window, int id, unsigned modifiers, unsigned virtualKey) {
+    auto [it, added] = hotKeys_.try_emplace({modifiers, virtualKey}, HotKeyHolder{window, id});
+    return added;
+}
+
+void HeadlessDisplay::UnregisterHotKey(HWND window, int id) {
+    std::erase_if(hotKeys_, [&](const auto& entry) {
+        return entry.second.window == window && entry.second.id == id;
+    });
+}
+
+void HeadlessDisplay::HoldHotKeyElsewhere(unsigned modifiers, unsigned virtualKey) {
+    hotKeys_[{modifiers, virtualKey}] = HotKeyHolder{};
+}
+
+bool HeadlessDisplay::PressHotKey(unsigned modifiers, unsigned virtualKey) {
+    auto it = hotKeys_.find({modifiers, virtualKey});
+    if (it == hotKeys_.end() || it->second.window == 0) return false;
+    return PostMessage(it->second.window, WM_HOTKEY, static_cast<WPARAM>(it->second.id),
+                       static_cast<LPARAM>(modifiers | (virtualKey << 16)));
 }
 
 }  // namespace wm::headless

@@ -79,6 +79,17 @@ public:
     void Activate(SurfaceId surface) override { lastActivated_ = surface; }
     void Beep() override { ++beeps_; }
     uint64_t Now() const override { return now_; }
+
+    // System-wide hot keys: one holder per combination, as on a real display.
+    bool RegisterHotKey(HWND window, int id, unsigned modifiers, unsigned virtualKey) override;
+    void UnregisterHotKey(HWND window, int id) override;
+    // Another program takes the combination (registrations of ours then fail).
+    void HoldHotKeyElsewhere(unsigned modifiers, unsigned virtualKey);
+    // A press of the combination anywhere on the desktop: WM_HOTKEY (wParam the id) is
+    // posted to the window that registered it. False when no window of ours holds it.
+    bool PressHotKey(unsigned modifiers, unsigned virtualKey);
+    int HotKeyCount() const { return static_cast<int>(hotKeys_.size()); }
+
     void WaitForInput(std::optional<uint64_t> deadline) override;
 
 private:
@@ -101,6 +112,11 @@ private:
     int beeps_ = 0;
     uint64_t now_ = 0;
     std::deque<ScriptItem> script_;
+    struct HotKeyHolder {
+        HWND window = 0;  // 0: another program
+        int id = 0;
+    };
+    std::map<std::pair<unsigned, unsigned>, HotKeyHolder> hotKeys_;  // (modifiers, key)
 };
 
 }  // namespace wm::headless
