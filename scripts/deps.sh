@@ -15,6 +15,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # end-to-end tests and the virtual display of run.sh
   xvfb xauth xdotool xclip imagemagick x11-utils
+  # a window manager for the end-to-end tests that need one
+  openbox
   # printing to a real queue in the tests (the spooler and its standard PDF filters);
   # opening the help page
   cups-daemon cups-client cups-filters xdg-utils

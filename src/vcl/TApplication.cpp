@@ -13,6 +13,8 @@ TApplication* Application = nullptr;
 TApplication::TApplication(TComponent* owner) : TComponent(owner) {
     Application = this;
     hookId_ = wm::AddMessageHook([this](wm::MSG& msg) { return HookMessage(msg); });
+    if (wm::WindowSystem* ws = wm::WindowSystem::Current())
+        ws->GetDisplay().SetSessionEndHandler([this] { EndSession(); });
 }
 
 TApplication::~TApplication() {
@@ -20,6 +22,7 @@ TApplication::~TApplication() {
     // this object (their OnDestroy may use it).
     DestroyComponents();
     wm::RemoveMessageHook(hookId_);
+    if (wm::WindowSystem* ws = wm::WindowSystem::Current()) ws->GetDisplay().SetSessionEndHandler({});
     if (Application == this) Application = nullptr;
 }
 
@@ -47,6 +50,19 @@ bool TApplication::HookMessage(wm::MSG& msg) {
 void TApplication::Run() {
     if (mainForm_ && showMainForm_ && !terminated_) mainForm_->Show();
     while (!terminated_ && mainForm_) HandleMessage();
+}
+
+void TApplication::EndSession() {
+    // Errors cannot be shown in a message box now (the display may be gone).
+    for (int i = 0; i < ComponentCount(); ++i) {
+        auto* form = dynamic_cast<TForm*>(Components(i));
+        if (!form) continue;
+        try {
+            form->Perform(wm::WM_ENDSESSION, 1, 0);
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "%s: %s\n", title_.c_str(), ErrorText(e).c_str());
+        }
+    }
 }
 
 void TApplication::Terminate() {

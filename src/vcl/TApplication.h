@@ -54,6 +54,11 @@ public:
     // Waits for one message and handles it.
     void HandleMessage();
 
+    // The session ends: every form gets WM_ENDSESSION (wParam 1), in creation order, so
+    // it can write its settings at once. The display calls it when it is told the session
+    // ends, and ends the process afterwards without destroying the forms.
+    void EndSession();
+
     // Shows an error (or passes it to OnException).
     void HandleException(TObject* sender, const std::exception& error);
     void ShowException(const std::exception& error);
