@@ -1,6 +1,8 @@
 // Random texts and tags through the chart's markup renderer: each input is measured,
 // then drawn into the measured rectangle (and, centred, into a narrow one) on a small
 // bitmap. Neither pass may crash, and the canvas must come back with its own font.
+// Then the same text goes through a whole chart as caption, series name and value
+// template: layout, legend (with its ellipsis), labels and the hint text.
 
 #include <cstddef>
 #include <cstdint>
@@ -9,6 +11,7 @@
 #include <string_view>
 
 #include "chart/MarkupRenderer.h"
+#include "chart/TSCPie.h"
 #include "gfx/Bitmap.h"
 #include "gfx/Canvas.h"
 
@@ -34,5 +37,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     centred.append(text);
     chart::RenderMarkup(canvas, centred, narrow, true);
     if (!(canvas.Font().Attributes() == fontSpec)) std::abort();
+
+    const std::string owned(text);
+    chart::TSCPie pie;
+    pie.SetBounds(0, 0, 160, 120);
+    pie.SetFont(fontSpec);
+    pie.SetAntiAlias(size % 3 == 0 ? chart::aaLo : chart::aaNone);
+    pie.SetChart3D(size % 2 == 0);
+    pie.SetOptions({chart::coShowLabel, chart::coShowValue, chart::coShowPercent});
+    pie.SetNSeries(2);
+    pie.SetValue(1, 1, float(size));
+    pie.SetValue(2, 1, 7.0f);
+    pie.SetTopCaption(owned);
+    pie.SetSeriesName(1, owned);
+    pie.SetValueFormat(owned);
+    gfx::Bitmap picture;
+    pie.DrawToGraphic(picture, pie.AntiAlias(), 0, 0, 4);
+    if (pie.GetHintText({1, 1, 0, {}}).size() > owned.size() + 4096) std::abort();
     return 0;
 }

@@ -5,6 +5,7 @@
 
 #include "base/Geometry.h"
 #include "gfx/Canvas.h"
+#include "gfx/FontSpec.h"
 
 namespace chart {
 
@@ -26,6 +27,13 @@ public:
     // takes it off the screen.
     virtual void ShowHintWindow(TSCHintWindow& window) = 0;
     virtual void HideHintWindow(TSCHintWindow& window) = 0;
+    // The system hint font, which hint texts are measured and drawn with.
+    virtual gfx::FontSpec HintFont() {
+        gfx::FontSpec font;
+        font.name = "Tahoma";
+        font.height = -11;
+        return font;
+    }
 };
 
 }  // namespace chart

@@ -36,7 +36,7 @@ public:
             }
             Refresh();
         } else if (!tag.closing && t.compare(0, 4, "font") == 0) {
-            stack_.push_back({spec_.name, PointsFromHeight(spec_.height), color_});
+            stack_.push_back({spec_.name, PointsFromHeight(spec_.height), color_, spec_.height});
             spec_.name = tag.Attribute("face", spec_.name);
             int points = PointsFromHeight(spec_.height);
             // A size that is not a whole number keeps the current one.
@@ -47,8 +47,7 @@ public:
         } else if (tag.closing && t == "font" && !stack_.empty()) {
             const THTFont& saved = stack_.back();
             spec_.name = saved.Name;
-            if (saved.Size != PointsFromHeight(spec_.height))
-                spec_.height = gfx::ClampFontHeight(gfx::FontHeightFromPoints(saved.Size));
+            spec_.height = saved.Height;
             color_ = saved.Color;
             stack_.pop_back();
             Refresh();

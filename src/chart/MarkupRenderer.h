@@ -32,6 +32,9 @@ struct THTFont {
     std::string Name;
     int Size = 0;  // points
     TColor Color = clBlack;
+    // The exact height the size was taken from: a cell height has no exact size in
+    // points, and a closing tag must give back the font as it was.
+    int Height = 0;
 };
 
 // Draw false: rect.Right/Bottom become Left/Top plus the widest line and the sum of the

@@ -13,6 +13,11 @@ TSCHintWindow::TSCHintWindow() : measureBitmap_(1, 1), measureCanvas_(measureBit
     measureCanvas_.SetFontColor(base::ColorToRGB(clInfoText));
 }
 
+void TSCHintWindow::SetFont(const gfx::FontSpec& font) {
+    font_ = font;
+    measureCanvas_.SetFont(font_);
+}
+
 void TSCHintWindow::ActivateHint(const TRect& rect, const std::string& text, const TRect& desktop) {
     text_ = text;
     TRect r = rect;

@@ -21,6 +21,7 @@ public:
 
     // The system hint font the text is measured and drawn with.
     const gfx::FontSpec& Font() const { return font_; }
+    void SetFont(const gfx::FontSpec& font);
     TColor Color() const { return color_; }
     void SetColor(TColor color) { color_ = color; }
     const std::string& Text() const { return text_; }

@@ -88,6 +88,13 @@ void TSCMain::SetFontColor(TColor color) {
     Changed(3);
 }
 
+void TSCMain::AssignControlFont(const gfx::FontSpec& font, TColor color) {
+    if (font == font_ && color == fontColor_) return;
+    font_ = font;
+    fontColor_ = color;
+    Changed(3);
+}
+
 // --- Data ----------------------------------------------------------------------------------
 
 void TSCMain::SetValue(int series, int point, float value) {

@@ -81,6 +81,9 @@ public:
     void SetFont(const gfx::FontSpec& font);
     TColor FontColor() const { return fontColor_; }
     void SetFontColor(TColor color);
+    // Takes font and colour from the control that shows the chart, which keeps the
+    // parent-font rule itself; relays out once.
+    void AssignControlFont(const gfx::FontSpec& font, TColor color);
     bool ParentFont() const { return parentFont_; }
     void SetParentFont(bool value) { parentFont_ = value; }
     bool ShowHint() const { return showHint_; }

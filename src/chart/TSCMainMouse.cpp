@@ -38,6 +38,7 @@ void TSCMain::HideHint() {
 
 void TSCMain::ShowHintAt(TPoint screen, const std::string& text) {
     hintWindow_ = std::make_unique<TSCHintWindow>();
+    if (host_) hintWindow_->SetFont(host_->HintFont());
     TPoint size = MeasureMarkup(hintWindow_->Canvas(), text);
     TRect r = TRect::FromSize(screen.X, screen.Y + 18, size.X + 8, size.Y + 2);
     hintWindow_->SetColor(clInfoBk);

@@ -48,6 +48,9 @@ void TSCMain::Paint(gfx::Canvas& screen) {
         }
     }
     screen.CopyRect(ClientRect(), chartBitmap_, chartBitmap_.Bounds());
+    // The copy wiped a focus outline the hover still counts as shown; draw it again, or
+    // the next hover change would invert it back onto a clean picture.
+    if (showHint_ && (hit_.Series > 0 || hit_.LegendItem > 0)) DrawFocus(screen, hit_, true);
     if (OnAfterDraw) OnAfterDraw(*this);
 }
 

@@ -141,10 +141,10 @@ void TSCPie::LayoutPlot(gfx::Canvas& canvas, const TRect& plot) {
         r = r.Inflate(-labelWidth_, -labelHeight_);
         if (exploded_) {
             // Room for a pulled-out slice: roughly the offset of a slice of the shrunk pie.
-            const int s = FitSize(r.Width(), r.Height()).SX;
-            const double fraction = percentExplode_ * 0.01;
-            const int b1 = base::rnd(s * 0.5 * fraction);
-            const int b2 = base::rnd((s * 0.5 - b1) * fraction);
+            // Left to right in extended precision, as the offset itself is computed.
+            const long double s = FitSize(r.Width(), r.Height()).SX;
+            const int b1 = base::rnd(double(s * 0.5L * percentExplode_ * 0.01L));
+            const int b2 = base::rnd(double((s * 0.5L - b1) * percentExplode_ * 0.01L));
             const int e = base::div(b1 + b2, 2);
             r = Chart3D() ? r.Inflate(-e, -base::div(e, 2)) : r.Inflate(-e, -e);
         }

@@ -150,6 +150,17 @@ TEST(Markup, OddAndBrokenTags) {
     EXPECT_EQ(MeasureMarkup(s.canvas, "<font size=big>x").Y, 14);
 }
 
+TEST(Markup, ClosingFontTagGivesBackTheExactFont) {
+    // The canvas font has a cell height (14) that no whole point size gives; after a size
+    // change and its closing tag the text is measured with that same font again.
+    Surface s;
+    EXPECT_EQ(MeasureMarkup(s.canvas, "<font size=20></font>xyz"),
+              (TPoint{Width(charttest::Font14(), "xyz"), 14}));
+    // Nested fonts unwind one level per closing tag.
+    auto lines = LayoutMarkup(s.canvas, "<font size=30><font size=10></font></font>x<br>y");
+    EXPECT_EQ(lines[1].Height, 14);
+}
+
 TEST(Markup, EmptyFaceFallsBackAndSizeApplies) {
     Surface s;
     gfx::FontSpec twelve;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+
 #include "chart/NumberText.h"
 #include "chart/TSCPie.h"
 
@@ -66,4 +69,18 @@ TEST(FormatPercent, PictureWithAtMostTwoDecimals) {
     EXPECT_EQ(pie.FormatPercent(0.004f, false), "0%");
     pie.SetNumberSeparators(kGerman);
     EXPECT_EQ(pie.FormatPercent(37.5f, false), "37,5%");
+}
+
+TEST(FormatValue, SeparatorsComeFromTheLocale) {
+    // Pinned: the C locale writes "." and groups nothing.
+    const char* before = std::getenv("LC_ALL");
+    const std::string saved = before ? before : "";
+    setenv("LC_ALL", "C", 1);
+    TSCPie pie;
+    EXPECT_EQ(pie.FormatValue(1234.5f), "1234.5");
+    EXPECT_EQ(pie.FormatPercent(37.5f, true), "(37.5%)");
+    pie.SetValueFormat("%.1n");
+    EXPECT_EQ(pie.FormatValue(1234.5f), "1234.5");
+    if (before) setenv("LC_ALL", saved.c_str(), 1);
+    else unsetenv("LC_ALL");
 }

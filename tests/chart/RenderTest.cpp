@@ -169,3 +169,53 @@ TEST(Render, OddSizesAndDataDrawWithoutFaults) {
         pie.MouseLeft();
     }
 }
+
+TEST(Render, ThreeDSingleFullSliceHasAFrontRimAndEdgeLines) {
+    TSCPie pie;
+    TwoSlices(pie, 400, 300, true, aaNone);
+    pie.SetNSeries(1);
+    pie.SetValue(1, 1, 5);
+    charttest::FakeHost host(pie);
+    pie.Paint(host.canvas);
+    const TRect r = pie.PieRect();
+    const int rx = r.Width() / 2, ry = rx / 2, d = r.Width() / 10;
+    const int mx = r.Left + rx, my = r.Top + ry;
+    const TColor fore = base::ColorToRGB(clWindowText);
+    EXPECT_EQ(host.screen.Pixel(mx, my), clBlue);                        // the top face
+    EXPECT_EQ(host.screen.Pixel(mx, r.Bottom + d / 2), DarkenColor(clBlue));  // the front wall
+    EXPECT_EQ(host.screen.Pixel(r.Left, my + d / 2), fore);             // edge line at 9 o'clock
+    EXPECT_EQ(host.screen.Pixel(r.Right - 1, my + d / 2), fore);        // and at 3 o'clock
+    EXPECT_EQ(host.screen.Pixel(mx, r.Bottom + d - 1), fore);           // the rim's lower arc
+    EXPECT_EQ(host.screen.Pixel(mx, r.Bottom + d + 1), base::ColorToRGB(clWindow));
+}
+
+TEST(Render, PulledOutThreeDSliceMovesHalfAsFarDown) {
+    TSCPie pie;
+    TwoSlices(pie, 400, 300, true, aaNone);
+    pie.SetNSeries(4);
+    for (int s = 1; s <= 4; ++s) pie.SetValue(s, 1, 1);
+    pie.SetSliceExploded(3, true);  // 50 % to 75 %: between 6 and 9 o'clock
+    charttest::FakeHost host(pie);
+    pie.Paint(host.canvas);
+    const TRect r = pie.PieRect();
+    const int rx = r.Width() / 2, ry = rx / 2, d = r.Width() / 10;
+    const int e = base::rnd(rx * 0.3);  // PercentExplode 30
+    const TPoint move = PointOnEllipse(e, true, 62.5f);
+    EXPECT_LT(move.X, 0);
+    EXPECT_GT(move.Y, 0);
+    EXPECT_NEAR(move.Y, -move.X / 2, 1);
+    // The moved slice's top face just down-left of the moved centre, and its front wall
+    // below its rim at 7:30; the centre it left is background.
+    const TPoint m{r.Left + rx + move.X, r.Top + ry + move.Y};
+    EXPECT_EQ(host.screen.Pixel(m.X - 10, m.Y + 3), clLime);
+    const TPoint rim = m + PointOnEllipse(rx, true, 62.5f);
+    EXPECT_EQ(host.screen.Pixel(rim.X + 2, rim.Y + d / 2), DarkenColor(clLime));
+    TChartHit hit;
+    ASSERT_TRUE(pie.HitTest(rim.X + 2, rim.Y + d / 2, hit));
+    EXPECT_EQ(hit.Series, 3);
+    // Where its corner lay before, the gap shows slice 4's start wall at 9 o'clock, and
+    // that is what a hit there finds.
+    EXPECT_EQ(host.screen.Pixel(r.Left + rx - 3, r.Top + ry + 3), DarkenColor(clAqua));
+    ASSERT_TRUE(pie.HitTest(r.Left + rx - 3, r.Top + ry + 3, hit));
+    EXPECT_EQ(hit.Series, 4);
+}

@@ -45,6 +45,7 @@ TSCPieControl::TSCPieControl(vcl::TComponent* owner) : vcl::TCustomControl(owner
     chart_.SetBounds(0, 0, 320, 220);
     SetControlStyle(ControlStyle() + vcl::TControlStyle{vcl::csCaptureMouse, vcl::csOpaque});
     chart_.SetHost(this);
+    chart_.AssignControlFont(Font()->Attributes(), Font()->Color());
 }
 
 TSCPieControl::~TSCPieControl() { chart_.SetHost(nullptr); }
@@ -54,21 +55,44 @@ void TSCPieControl::SetBounds(int left, int top, int width, int height) {
     chart_.SetBounds(0, 0, ClientWidth(), ClientHeight());
 }
 
+void TSCPieControl::SetShowHint(bool on) {
+    vcl::TCustomControl::SetShowHint(on);
+    SyncShowHint();
+}
+
+void TSCPieControl::ParentShowHintChanged() {
+    vcl::TCustomControl::ParentShowHintChanged();
+    SyncShowHint();
+}
+
+void TSCPieControl::Loaded() {
+    vcl::TCustomControl::Loaded();
+    SyncShowHint();
+}
+
+void TSCPieControl::FontChanged() {
+    vcl::TCustomControl::FontChanged();
+    chart_.AssignControlFont(Font()->Attributes(), Font()->Color());
+}
+
 void TSCPieControl::Paint() {
     if (gfx::Canvas* c = Canvas()->Native()) chart_.Paint(*c);
 }
 
 void TSCPieControl::MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int x, int y) {
+    SyncShowHint();
     vcl::TCustomControl::MouseDown(button, shift, x, y);
     chart_.MouseDown(ToChartButton(button), ToChartShift(shift), x, y);
 }
 
 void TSCPieControl::MouseMove(vcl::TShiftState shift, int x, int y) {
+    SyncShowHint();
     vcl::TCustomControl::MouseMove(shift, x, y);
     chart_.MouseMove(ToChartShift(shift), x, y);
 }
 
 void TSCPieControl::MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int x, int y) {
+    SyncShowHint();
     vcl::TCustomControl::MouseUp(button, shift, x, y);
     chart_.MouseUp(ToChartButton(button), ToChartShift(shift), x, y);
 }
@@ -80,14 +104,14 @@ void TSCPieControl::MouseLeave() {
 
 gfx::Canvas* TSCPieControl::ChartScreenCanvas() { return HandleAllocated() ? Canvas()->Native() : nullptr; }
 
+gfx::FontSpec TSCPieControl::HintFont() { return vcl::Screen->HintFont()->Attributes(); }
+
 TRect TSCPieControl::DesktopWorkArea() { return vcl::Screen->WorkAreaRect(); }
 
 void TSCPieControl::ShowHintWindow(TSCHintWindow& window) {
     HideHintWindow(window);
     hintWindow_ = new TSCHintWindowControl(this);
-    vcl::TFont* font = hintWindow_->Font();
-    font->SetName(window.Font().name);
-    font->SetHeight(window.Font().height);
+    hintWindow_->Font()->SetSpec(window.Font());
     // The framework's activation adds the 4 pixels and keeps the window on the desktop.
     TRect r = window.BoundsRect();
     r.Bottom -= 4;

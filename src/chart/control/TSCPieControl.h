@@ -26,10 +26,15 @@ public:
     explicit TSCPieControl(vcl::TComponent* owner);
     ~TSCPieControl() override;
 
-    // The engine with every property, operation and event of the chart.
+    // The engine with every property, operation and event of the chart. Font and
+    // ShowHint are the control's own (Font(), SetShowHint): the control hands them on, so
+    // ParentFont and ParentShowHint work as for any control.
     TSCPie& Chart() { return chart_; }
+    const TSCPie& Chart() const { return chart_; }
 
     void SetBounds(int left, int top, int width, int height) override;
+    // Hides the framework's setter so the chart's hover machinery follows it.
+    void SetShowHint(bool on);
 
 protected:
     void Paint() override;
@@ -37,6 +42,9 @@ protected:
     void MouseMove(vcl::TShiftState shift, int x, int y) override;
     void MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int x, int y) override;
     void MouseLeave() override;
+    void FontChanged() override;
+    void ParentShowHintChanged() override;
+    void Loaded() override;
 
 private:
     void InvalidateChart() override { Invalidate(); }
@@ -45,6 +53,8 @@ private:
     TRect DesktopWorkArea() override;
     void ShowHintWindow(TSCHintWindow& window) override;
     void HideHintWindow(TSCHintWindow& window) override;
+    gfx::FontSpec HintFont() override;
+    void SyncShowHint() { chart_.SetShowHint(ShowHint()); }
 
     TSCPie chart_;
     TSCHintWindowControl* hintWindow_ = nullptr;  // owned by this control while shown
