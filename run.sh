@@ -8,7 +8,10 @@ cd "$(dirname "$0")"
 
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/release --target velmora
-app=build/release/src/app/velmora
+root=$(pwd)
+app=$root/build/release/src/app/velmora
+# The program looks for its help page (Hilfe.html) in the current directory: its own folder.
+cd "$(dirname "$app")"
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   exec "$app" "$@"
@@ -27,5 +30,6 @@ app_pid=$!
 # Wait for the window to be mapped, then for its first frame.
 timeout 30 xdotool search --sync --onlyvisible --name Velmora >/dev/null
 xdotool sleep 0.5
-import -window root velmora-screenshot.png
-echo "No display found: Velmora ran in a virtual one; screenshot saved to $(pwd)/velmora-screenshot.png"
+shot="$root/velmora-screenshot.png"
+import -window root "$shot"
+echo "No display found: Velmora ran in a virtual one; screenshot saved to $shot"

@@ -1,5 +1,11 @@
 #include "app/MainForm.h"
 
+#include <cstdio>
+
+#include "chart/control/MainWindowChart.h"
+#include "drive/Capacity.h"
+#include "skin/EmbeddedSkin.h"
+
 namespace app {
 
 TForm1* Form1 = nullptr;
@@ -7,6 +13,7 @@ TForm1* Form1 = nullptr;
 TForm1::TForm1(TComponent* owner) : TForm(owner), clock_(os::QueryLocaleFormats()) {
     BeginLoading();
     SetName("Form1");
+    LoadSkin();
     SetCaption("Velmora");
     SetClientSize(kClientWidth, kClientHeight);
     SetPosition(poDesktopCenter);
@@ -39,7 +46,36 @@ TForm1::TForm1(TComponent* owner) : TForm(owner), clock_(os::QueryLocaleFormats(
     Label9 = MakeLabel(det, 8, 184, "Bytes pro Sektor:", true, clWindowText);
     Label15 = MakeLabel(det, 8, 200, "Bytes pro Sektor", false, clWindowText);
 
-    // The chart panel (kChartPanelBounds) with the chart and the export picture goes here.
+    bsSkinDriveComboBox1 = new skin::TbsSkinDriveComboBox(this);
+    bsSkinDriveComboBox1->SetName("bsSkinDriveComboBox1");
+    bsSkinDriveComboBox1->SetSkinData(&bsSkinData1);
+    bsSkinDriveComboBox1->SetBounds(8, kMenuBarHeight + 48, 161, 20);
+    bsSkinDriveComboBox1->SetParent(this);
+    bsSkinDriveComboBox1->OnChange = [this](TObject*) { RefreshDrive(); };
+    bsSkinDriveComboBox1->OnClick = [this](TObject*) { RefreshDrive(); };
+
+    bsSkinPanel1 = new skin::TbsSkinPanel(this);
+    bsSkinPanel1->SetName("bsSkinPanel1");
+    bsSkinPanel1->SetSkinData(&bsSkinData1);
+    bsSkinPanel1->SetBoundsRect(kChartPanelBounds);
+    bsSkinPanel1->SetBorderStyle(skin::bvFrame);
+    bsSkinPanel1->SetParent(this);
+
+    // The export picture: invisible, rendered into by save, print and copy.
+    Image2 = new TImage(this);
+    Image2->SetName("Image2");
+    Image2->SetParent(bsSkinPanel1);
+    Image2->SetAlign(alClient);
+    Image2->SetVisible(false);
+
+    SCPie1 = new chart::TSCPieControl(this);
+    SCPie1->SetName("SCPie1");
+    SCPie1->SetParent(bsSkinPanel1);
+    SCPie1->SetAlign(alClient);
+    chart::SetUpMainWindowChart(*SCPie1);
+    SCPie1->Chart().OnClickOnChart = [this](chart::TSCMain&, chart::TShiftState, int aSeries, int, int aLegend) {
+        chart::ToggleClickedSlice(SCPie1->Chart(), aSeries, aLegend);
+    };
 
     StatusBar1 = new TStatusBar(this);
     StatusBar1->SetName("StatusBar1");
@@ -58,7 +94,43 @@ TForm1::TForm1(TComponent* owner) : TForm(owner), clock_(os::QueryLocaleFormats(
     Timer1->SetInterval(1000);
     Timer1->SetEnabled(true);
     Timer1->SetOnTimer([this](TObject* sender) { Timer1Timer(sender); });
+    DiskInfo1.SetDrive("C");
+    OnCreate = [this](TObject* sender) { FormCreate(sender); };
     Form1 = this;
+}
+
+void TForm1::LoadSkin() {
+    // A skin that cannot be read leaves every control with its look without skin; the
+    // reason is told once.
+    skin::LoadEmbeddedChromeSkin(bsSkinData1, Chrome, [](const std::string& error) {
+        std::fprintf(stderr, "velmora: Skin nicht geladen: %s\n", error.c_str());
+    });
+}
+
+void TForm1::FormCreate(TObject*) {
+    // The selector builds its drive list with its window, at the latest now; then entry 1,
+    // the second drive of the list, is selected, which refreshes.
+    bsSkinDriveComboBox1->Handle();
+    bsSkinDriveComboBox1->SetItemIndex(1);
+    RefreshDrive();
+}
+
+void TForm1::RefreshDrive() {
+    const std::string selected = bsSkinDriveComboBox1->Text();
+    DiskInfo1.SetDrive(selected);
+    os::DiskSpace space = drive::QueryDriveCapacity(selected);
+    drive::CapacityFigures mb = drive::ComputeCapacity(space.totalBytes, space.freeBytesAvailable, drive::cuMB);
+    Label17->SetCaption(drive::CapacityLabel(mb.total, drive::cuMB));
+    Label14->SetCaption(drive::CapacityLabel(mb.free, drive::cuMB));
+    Label1->SetCaption(drive::CapacityLabel(mb.used, drive::cuMB));
+    chart::ShowDriveSpace(SCPie1->Chart(), mb.free, mb.used, chart::cuMB, selected);
+
+    Label13->SetCaption(DiskInfo1.Drive());
+    Label10->SetCaption(DiskInfo1.DriveType());
+    Label11->SetCaption(DiskInfo1.FileSystemType());
+    Label12->SetCaption(DiskInfo1.SerialNumber());
+    Label15->SetCaption(std::to_string(DiskInfo1.BytesPerSector()));
+    Label19->SetCaption(std::to_string(DiskInfo1.SectorsPerCluster()));
 }
 
 TLabel* TForm1::MakeLabel(TPoint origin, int x, int y, const char* caption, bool bold, TColor color) {

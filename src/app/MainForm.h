@@ -2,13 +2,20 @@
 // The main window, Form1: the drive's capacity and details beside the chart, the status
 // bar with its clock. The constructor applies the window's description in its order.
 //
-// Still to come from the other layers: the skinned frame and menu bar, the expanding
-// panels with the drive selector and the buttons, and the chart. Until the expanding
-// panels exist, their labels sit on the form at the places the panels give them.
+// Still to come: the skinned frame and menu bar, the expanding panels, the buttons, the
+// MB/KB choice and the scroll box. Until the expanding panels are placed, their labels and
+// the drive selector sit on the form at the places the panels give them.
 
 #include <memory>
 
 #include "app/StatusClock.h"
+#include "chart/control/TSCPieControl.h"
+#include "drive/TDiskInfo.h"
+#include "skin/TbsCompressedStoredSkin.h"
+#include "skin/TbsSkinData.h"
+#include "skin/controls/TbsSkinDriveComboBox.h"
+#include "skin/controls/TbsSkinPanel.h"
+#include "vcl/TImage.h"
 #include "vcl/TForm.h"
 #include "vcl/TLabel.h"
 #include "vcl/TStatusBar.h"
@@ -43,12 +50,25 @@ public:
     // "Laufwerksinformation:": captions and values.
     TLabel *Label7, *Label13, *Label4, *Label10, *Label5, *Label11, *Label6, *Label12, *Label18, *Label19,
         *Label9, *Label15;
+    skin::TbsSkinDriveComboBox* bsSkinDriveComboBox1;
+    skin::TbsSkinPanel* bsSkinPanel1;
+    TImage* Image2;
+    chart::TSCPieControl* SCPie1;
     TStatusBar* StatusBar1;
     TTimer* Timer1;
+    drive::TDiskInfo DiskInfo1;
+    // The skin every skinned control of every window uses, and the container it came from.
+    skin::TbsSkinData bsSkinData1;
+    skin::TbsCompressedStoredSkin Chrome;
 
     void Timer1Timer(TObject* sender);
+    void FormCreate(TObject* sender);
+    // One refresh: the selected drive's details into the labels, its capacity (in MB) into
+    // the labels and the chart.
+    void RefreshDrive();
 
 private:
+    void LoadSkin();
     TLabel* MakeLabel(TPoint panelOrigin, int x, int y, const char* caption, bool bold, TColor color);
 
     StatusClock clock_;

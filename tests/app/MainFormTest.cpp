@@ -44,6 +44,8 @@ TEST_F(MainFormTest, WindowIsCentredOnTheWorkAreaWithItsClientSize) {
 }
 
 TEST_F(MainFormTest, CapacityLabelsShowTheirDesignCaptionsInTheirColours) {
+    // The window as described, before its creation handler's first refresh.
+    TForm1* described = new TForm1(application.get());
     struct Expected {
         TLabel* label;
         const char* caption;
@@ -52,12 +54,12 @@ TEST_F(MainFormTest, CapacityLabelsShowTheirDesignCaptionsInTheirColours) {
         TColor color;
     };
     const TPoint o = TForm1::kCapacityPanelOrigin;
-    for (const Expected& e : {Expected{form->Label8, "Frei:", 8, 32, true, clBlue},
-                              Expected{form->Label14, "Frei", 72, 32, false, clBlue},
-                              Expected{form->Label3, "Belegt:", 8, 48, true, clRed},
-                              Expected{form->Label1, "Belegt", 72, 48, false, clRed},
-                              Expected{form->Label16, "Gesamt:", 8, 64, true, clGreen},
-                              Expected{form->Label17, "Gesamt", 72, 64, false, clGreen}}) {
+    for (const Expected& e : {Expected{described->Label8, "Frei:", 8, 32, true, clBlue},
+                              Expected{described->Label14, "Frei", 72, 32, false, clBlue},
+                              Expected{described->Label3, "Belegt:", 8, 48, true, clRed},
+                              Expected{described->Label1, "Belegt", 72, 48, false, clRed},
+                              Expected{described->Label16, "Gesamt:", 8, 64, true, clGreen},
+                              Expected{described->Label17, "Gesamt", 72, 64, false, clGreen}}) {
         SCOPED_TRACE(e.caption);
         EXPECT_EQ(e.label->Caption(), e.caption);
         EXPECT_EQ(e.label->Left(), o.X + e.x);
@@ -68,9 +70,10 @@ TEST_F(MainFormTest, CapacityLabelsShowTheirDesignCaptionsInTheirColours) {
 }
 
 TEST_F(MainFormTest, DetailValueLabelsSitSixteenPixelsBelowTheirCaptions) {
-    std::pair<TLabel*, TLabel*> pairs[] = {{form->Label7, form->Label13}, {form->Label4, form->Label10},
-                                           {form->Label5, form->Label11}, {form->Label6, form->Label12},
-                                           {form->Label18, form->Label19}, {form->Label9, form->Label15}};
+    TForm1* d = new TForm1(application.get());  // before the first refresh
+    std::pair<TLabel*, TLabel*> pairs[] = {{d->Label7, d->Label13}, {d->Label4, d->Label10},
+                                           {d->Label5, d->Label11}, {d->Label6, d->Label12},
+                                           {d->Label18, d->Label19}, {d->Label9, d->Label15}};
     int captionY = 24;
     for (auto [caption, value] : pairs) {
         SCOPED_TRACE(caption->Caption());
@@ -81,6 +84,59 @@ TEST_F(MainFormTest, DetailValueLabelsSitSixteenPixelsBelowTheirCaptions) {
         EXPECT_EQ(caption->Caption(), value->Caption() + ":");  // design captions until a refresh
         captionY += 32;
     }
+}
+
+TEST_F(MainFormTest, StartingShowsTheSecondDriveInTheLabelsAndTheChart) {
+    // FormCreate selected entry 1 of the machine's drive list and refreshed.
+    std::string entry = form->bsSkinDriveComboBox1->Text();
+    ASSERT_EQ(form->bsSkinDriveComboBox1->ItemIndex(), 1) << "the machine lists fewer than two drives";
+    EXPECT_EQ(form->Label13->Caption(), entry.substr(0, 1));
+    EXPECT_TRUE(std::regex_match(form->Label17->Caption(), std::regex("-?[0-9]+ MB")));
+    EXPECT_TRUE(std::regex_match(form->Label15->Caption(), std::regex("[0-9]+")));
+    chart::TSCPie& pie = form->SCPie1->Chart();
+    EXPECT_EQ(pie.BottomCaption(), "Laufwerk: " + entry);
+    EXPECT_EQ(pie.GetSeriesName(1), "Frei (" + form->Label14->Caption() + ")");
+    EXPECT_EQ(pie.GetSeriesName(2), "Belegt (" + form->Label1->Caption() + ")");
+    // The chart fills the panel inside the Chrome skin's frame, 2 pixels on every side.
+    EXPECT_EQ(form->SCPie1->BoundsRect(), (TRect{2, 2, 563, 491}));
+}
+
+TEST_F(MainFormTest, AClickOnASliceOrItsLegendEntryPullsItOutAndBack) {
+    chart::TSCPie& pie = form->SCPie1->Chart();
+    ASSERT_TRUE(pie.OnClickOnChart);
+    pie.OnClickOnChart(pie, {}, 1, 1, 0);  // the slice of series 1
+    EXPECT_TRUE(pie.GetSliceExploded(1));
+    pie.OnClickOnChart(pie, {}, 0, 0, 1);  // its legend entry
+    EXPECT_FALSE(pie.GetSliceExploded(1));
+    pie.OnClickOnChart(pie, {}, 0, 0, 0);  // nothing hit
+    EXPECT_FALSE(pie.GetSliceExploded(1));
+    EXPECT_FALSE(pie.GetSliceExploded(2));
+}
+
+TEST_F(MainFormTest, ClickingTheUsedSlicePullsOutThatSlice) {
+    form->Show();
+    h.ProcessPending();
+    chart::TSCPie& pie = form->SCPie1->Chart();
+    pie.BeginUpdate();
+    pie.SetValue(1, 1, 30);
+    pie.SetValue(2, 1, 70);
+    pie.EndUpdate();
+    h.ProcessPending();
+    // A pixel of the used (red) slice's top, well inside it: left of the pie's centre.
+    gfx::Bitmap shown = h.WindowImage(form->Handle());
+    TPoint chartOnScreen = form->SCPie1->ClientToScreen({0, 0});
+    TPoint formOnScreen = form->BoundsRect().TopLeft();
+    TPoint red{-1, -1};
+    for (int x = 60; x < 250 && red.X < 0; ++x) {
+        TPoint p{chartOnScreen.X - formOnScreen.X + x, chartOnScreen.Y - formOnScreen.Y + 230};
+        if (shown.Pixel(p.X, p.Y) == clRed) red = {chartOnScreen.X + x, chartOnScreen.Y + 230};
+    }
+    ASSERT_GE(red.X, 0) << "no red pixel on the chart's middle row";
+    h.MoveTo(red.X, red.Y);
+    h.MoveTo(red.X + 1, red.Y);
+    h.Click(red.X + 1, red.Y);
+    EXPECT_TRUE(pie.GetSliceExploded(2));
+    EXPECT_FALSE(pie.GetSliceExploded(1));
 }
 
 TEST_F(MainFormTest, StatusBarClockIsEmptyUntilTheFirstTickThenShowsDateAndTime) {
