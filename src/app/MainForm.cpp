@@ -105,6 +105,9 @@ void TForm1::LoadSkin() {
     skin::LoadEmbeddedChromeSkin(bsSkinData1, Chrome, [](const std::string& error) {
         std::fprintf(stderr, "velmora: Skin nicht geladen: %s\n", error.c_str());
     });
+    // The start-up load runs while the window is still being described, before any control
+    // exists that a notice could concern; from now on every change is announced.
+    bsSkinData1.SetNoticeSink(&skinNotices_);
 }
 
 void TForm1::FormCreate(TObject*) {

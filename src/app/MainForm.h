@@ -13,6 +13,7 @@
 #include "drive/TDiskInfo.h"
 #include "skin/TbsCompressedStoredSkin.h"
 #include "skin/TbsSkinData.h"
+#include "skin/frame/FormSkinNotices.h"
 #include "skin/controls/TbsSkinDriveComboBox.h"
 #include "skin/controls/TbsSkinPanel.h"
 #include "vcl/TImage.h"
@@ -28,6 +29,9 @@ using namespace vcl;
 class TForm1 : public TForm {
 public:
     explicit TForm1(TComponent* owner);
+    // The controls go first: they draw with bsSkinData1, a member destroyed before the
+    // base class would destroy them.
+    ~TForm1() override { DestroyComponents(); }
 
     // Client area of the window and the places of its parts (client coordinates).
     static constexpr int kClientWidth = 742;
@@ -60,6 +64,8 @@ public:
     // The skin every skinned control of every window uses, and the container it came from.
     skin::TbsSkinData bsSkinData1;
     skin::TbsCompressedStoredSkin Chrome;
+    // Later skin changes are announced to every form, this one first.
+    skin::FormSkinNotices skinNotices_{this};
 
     void Timer1Timer(TObject* sender);
     void FormCreate(TObject* sender);

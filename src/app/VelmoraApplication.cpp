@@ -6,6 +6,7 @@
 #include "app/ChartOptionsForm.h"
 #include "app/MainForm.h"
 #include "app/ProgramOptionsForm.h"
+#include "skin/SkinWindowBridge.h"
 #include "vcl/TApplication.h"
 
 namespace app {
@@ -13,6 +14,7 @@ namespace app {
 int RunVelmora() {
     auto application = std::make_unique<vcl::TApplication>();
     application->SetTitle("Velmora");
+    skin::InstallSkinWindowBridge();
     application->CreateForm<TForm1>();
     application->CreateForm<TForm2>();
     application->CreateForm<TForm3>();
