@@ -14,13 +14,14 @@
 #include <string>
 
 #include "gfx/Bitmap.h"
+#include "skin/SkinChangeAware.h"
 #include "skin/TbsSkinData.h"
 #include "skin/controls/SkinControlTypes.h"
 #include "vcl/TCustomControl.h"
 
 namespace skin {
 
-class TbsSkinControl : public vcl::TCustomControl {
+class TbsSkinControl : public vcl::TCustomControl, public SkinChangeAware {
 public:
     explicit TbsSkinControl(TComponent* owner);
     ~TbsSkinControl() override;
@@ -35,8 +36,9 @@ public:
 
     // Sets RecordIndex from SkinData and SkinDataName.
     virtual void FetchSkinRecord();
-    virtual void ApplySkinChange();
-    virtual void PrepareSkinChange();
+    TbsSkinData* SkinChangeData() const override { return skinData_; }
+    void ApplySkinChange() override;
+    void PrepareSkinChange() override;
 
     // The record found by the last FetchSkinRecord, or null.
     const TbsDataSkinControl* Record() const;

@@ -17,15 +17,15 @@ void ForEachSkinChangeAware(vcl::TForm* form, const std::function<void(SkinChang
     if (form) Visit(form, visit);
 }
 
-void PrepareSkinChange(vcl::TForm* form, TbsSkinData* skin) {
+void PrepareFormSkinChange(vcl::TForm* form, TbsSkinData* skin) {
     ForEachSkinChangeAware(form, [skin](SkinChangeAware& c) {
-        if (c.SkinChangeData() == skin) c.BeforeChangeSkinData();
+        if (c.SkinChangeData() == skin) c.PrepareSkinChange();
     });
 }
 
-void ApplySkinChange(vcl::TForm* form, TbsSkinData* skin) {
+void ApplyFormSkinChange(vcl::TForm* form, TbsSkinData* skin) {
     ForEachSkinChangeAware(form, [skin](SkinChangeAware& c) {
-        if (!skin || c.SkinChangeData() == skin) c.ChangeSkinData();
+        if (!skin || c.SkinChangeData() == skin) c.ApplySkinChange();
     });
 }
 

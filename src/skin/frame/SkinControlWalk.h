@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "skin/frame/SkinChangeAware.h"
+#include "skin/SkinChangeAware.h"
 #include "vcl/TForm.h"
 
 namespace skin {
@@ -12,8 +12,8 @@ namespace skin {
 void ForEachSkinChangeAware(vcl::TForm* form, const std::function<void(SkinChangeAware&)>& visit);
 
 // The skin is about to change: every control using `skin` lets go of it.
-void PrepareSkinChange(vcl::TForm* form, TbsSkinData* skin);
+void PrepareFormSkinChange(vcl::TForm* form, TbsSkinData* skin);
 // The skin changed: every control using `skin` (every one when skin is null) applies it.
-void ApplySkinChange(vcl::TForm* form, TbsSkinData* skin);
+void ApplyFormSkinChange(vcl::TForm* form, TbsSkinData* skin);
 
 }  // namespace skin

@@ -29,8 +29,8 @@ public:
         SetParent(parent);
     }
     skin::TbsSkinData* SkinChangeData() const override { return data_; }
-    void BeforeChangeSkinData() override { journal_.push_back("prepare " + Name()); }
-    void ChangeSkinData() override { journal_.push_back("apply " + Name()); }
+    void PrepareSkinChange() override { journal_.push_back("prepare " + Name()); }
+    void ApplySkinChange() override { journal_.push_back("apply " + Name()); }
 
 private:
     skin::TbsSkinData* data_;
@@ -98,14 +98,14 @@ TEST_F(SkinNoticesTest, ControlWalkIsDepthFirstAndFiltersBySkin) {
     new TAwareProbe(inner, "deep", &mine, journal);
     new TAwareProbe(form, "combo", &mine, journal);
 
-    skin::PrepareSkinChange(form, &mine);
+    skin::PrepareFormSkinChange(form, &mine);
     EXPECT_EQ(journal, (std::vector<std::string>{"prepare panel", "prepare button",
                                                  "prepare deep", "prepare combo"}));
     journal.clear();
-    skin::ApplySkinChange(form, nullptr);  // no skin named: every control
+    skin::ApplyFormSkinChange(form, nullptr);  // no skin named: every control
     EXPECT_EQ(journal, (std::vector<std::string>{"apply panel", "apply button", "apply inner",
                                                  "apply deep", "apply combo"}));
     journal.clear();
-    skin::ApplySkinChange(form, &other);
+    skin::ApplyFormSkinChange(form, &other);
     EXPECT_EQ(journal, (std::vector<std::string>{"apply inner"}));
 }

@@ -13,9 +13,9 @@ public:
     // The skin the control draws from (null: none).
     virtual TbsSkinData* SkinChangeData() const = 0;
     // The skin is about to be cleared: drop every picture or record taken from it.
-    virtual void BeforeChangeSkinData() = 0;
+    virtual void PrepareSkinChange() = 0;
     // The skin was read again (or failed to load): fetch the record and repaint.
-    virtual void ChangeSkinData() = 0;
+    virtual void ApplySkinChange() = 0;
 };
 
 }  // namespace skin
