@@ -3,6 +3,7 @@
 #include <string>
 
 #include "skin/SkinDrawing.h"
+#include "skin/menus/AccelText.h"
 #include "vcl/Accelerators.h"
 
 namespace skin {
@@ -60,6 +61,14 @@ void DrawGlyphAndText(gfx::Canvas& canvas, const TRect& rect, int margin, bool p
                       int glyphNumber, int numGlyphs, const gfx::Bitmap& glyph,
                       std::string_view text, TbsButtonLayout layout, int spacing,
                       const gfx::Font& font, TColor color) {
+    DrawGlyphAndText(canvas, rect, margin, pressed, glyphNumber, numGlyphs, glyph, text, layout, spacing,
+                     font, color, clNone);
+}
+
+void DrawGlyphAndText(gfx::Canvas& canvas, const TRect& rect, int margin, bool pressed,
+                      int glyphNumber, int numGlyphs, const gfx::Bitmap& glyph,
+                      std::string_view text, TbsButtonLayout layout, int spacing,
+                      const gfx::Font& font, TColor color, TColor glyphTransparent) {
     std::string shown = vcl::StripHotkey(text);
     int gw = 0, gh = 0;
     if (!glyph.IsEmpty() && numGlyphs > 0) {
@@ -70,15 +79,15 @@ void DrawGlyphAndText(gfx::Canvas& canvas, const TRect& rect, int margin, bool p
     int th = shown.empty() ? 0 : font.Height();
     TbsGlyphTextPlacement p = PlaceGlyphAndText(rect, margin, layout, spacing, gw, gh, tw, th, pressed);
     if (!shown.empty()) {
-        canvas.Save();
-        canvas.SetFont(font);
-        canvas.SetFontColor(color);
-        canvas.Brush().style = gfx::BrushStyle::Clear;
-        // The text is centred in its measured box plus two pixels and is not clipped.
-        canvas.TextOut(p.text.X + 1, p.text.Y, shown);
-        canvas.Restore();
+        // The text is centred in its measured box plus two pixels and is not clipped; the
+        // accelerator's letter is underlined.
+        DrawAccelText(canvas, font, color, p.text.X + 1, p.text.Y, text);
     }
-    if (gw > 0) DrawGlyphCell(canvas, p.glyph.X, p.glyph.Y, glyphNumber, numGlyphs, glyph);
+    if (gw <= 0) return;
+    if (glyphTransparent != clNone && numGlyphs == 1)
+        canvas.DrawTransparent(p.glyph.X, p.glyph.Y, glyph, glyphTransparent);
+    else
+        DrawGlyphCell(canvas, p.glyph.X, p.glyph.Y, glyphNumber, numGlyphs, glyph);
 }
 
 }  // namespace skin

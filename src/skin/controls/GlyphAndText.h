@@ -24,10 +24,15 @@ TbsGlyphTextPlacement PlaceGlyphAndText(const TRect& rect, int margin, TbsButton
                                         int spacing, int gw, int gh, int tw, int th, bool pressed);
 
 // Draws cell `glyphNumber` (from 1) of a strip of `numGlyphs` cells and the text (its
-// accelerator marks removed) in the font and colour.
+// accelerator marks removed, the accelerator letter underlined) in the font and colour.
 void DrawGlyphAndText(gfx::Canvas& canvas, const TRect& rect, int margin, bool pressed,
                       int glyphNumber, int numGlyphs, const gfx::Bitmap& glyph,
                       std::string_view text, TbsButtonLayout layout, int spacing,
                       const gfx::Font& font, TColor color);
+// The same with the glyph's transparent colour given (clNone: its bottom-left pixel).
+void DrawGlyphAndText(gfx::Canvas& canvas, const TRect& rect, int margin, bool pressed,
+                      int glyphNumber, int numGlyphs, const gfx::Bitmap& glyph,
+                      std::string_view text, TbsButtonLayout layout, int spacing,
+                      const gfx::Font& font, TColor color, TColor glyphTransparent);
 
 }  // namespace skin

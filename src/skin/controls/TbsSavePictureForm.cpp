@@ -4,6 +4,7 @@
 #include <system_error>
 #include <vector>
 
+#include "skin/controls/DialogControls.h"
 #include "vcl/TLabel.h"
 
 namespace skin {
@@ -18,16 +19,6 @@ std::string LowerAscii(std::string s) {
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return s;
 }
-
-template <typename T>
-T* Make(vcl::TForm* form, TbsSkinData* data, const TRect& bounds) {
-    auto* c = new T(form);
-    c->SetParent(form);
-    c->SetUseSkinFont(false);
-    c->SetSkinData(data);
-    c->SetBoundsRect(bounds);
-    return c;
-}
 }  // namespace
 
 TbsSavePictureForm::TbsSavePictureForm(TComponent* owner, TbsSkinData* skinData)
@@ -35,30 +26,30 @@ TbsSavePictureForm::TbsSavePictureForm(TComponent* owner, TbsSkinData* skinData)
     SetBorderStyle(vcl::bsDialog);
     SetPosition(vcl::poScreenCenter);
     SetClientSize(460, 320);
-    folderBar_ = Make<TbsSkinPanel>(this, skinData, {10, 10, 450, 32});
+    folderBar_ = MakeDialogControl<TbsSkinPanel>(this, skinData, {10, 10, 450, 32});
     folderBar_->SetBorderStyle(bvLowered);
     folderBar_->SetCaptionMode(true);
-    list_ = Make<TbsSkinListBox>(this, skinData, {10, 40, 270, 240});
+    list_ = MakeDialogControl<TbsSkinListBox>(this, skinData, {10, 40, 270, 240});
     list_->OnChange = [this](vcl::TObject*) { RowSelected(); };
     list_->OnDblClick = [this](vcl::TObject*) { OpenRow(list_->ItemIndex()); };
-    preview_ = Make<TbsPicturePreview>(this, skinData, {280, 40, 450, 190});
+    preview_ = MakeDialogControl<TbsPicturePreview>(this, skinData, {280, 40, 450, 190});
     auto* nameLabel = new vcl::TLabel(this);
     nameLabel->SetParent(this);
     nameLabel->SetBounds(10, 252, 60, 16);
     nameLabel->SetCaption("Dateiname:");
-    name_ = Make<TbsSkinEdit>(this, skinData, {80, 250, 270, 270});
+    name_ = MakeDialogControl<TbsSkinEdit>(this, skinData, {80, 250, 270, 270});
     auto* typeLabel = new vcl::TLabel(this);
     typeLabel->SetParent(this);
     typeLabel->SetBounds(10, 284, 60, 16);
     typeLabel->SetCaption("Dateityp:");
-    filter_ = Make<TbsSkinComboBox>(this, skinData, {80, 282, 270, 302});
+    filter_ = MakeDialogControl<TbsSkinComboBox>(this, skinData, {80, 282, 270, 302});
     filter_->SetItems({"JPG (*.jpg)"});
     filter_->SetItemIndex(0);
-    save_ = Make<TbsSkinButton>(this, skinData, {290, 248, 450, 273});
+    save_ = MakeDialogControl<TbsSkinButton>(this, skinData, {290, 248, 450, 273});
     save_->SetCaption("Speichern");
     save_->SetDefault(true);
     save_->OnClick = [this](vcl::TObject*) { Accept(); };
-    cancel_ = Make<TbsSkinButton>(this, skinData, {290, 280, 450, 305});
+    cancel_ = MakeDialogControl<TbsSkinButton>(this, skinData, {290, 280, 450, 305});
     cancel_->SetCaption("Abbrechen");
     cancel_->SetCancel(true);
     cancel_->SetModalResult(vcl::mrCancel);

@@ -3,6 +3,7 @@
 #include "base/ShortCut.h"
 #include "skin/TbsEffectBmp.h"
 #include "skin/controls/DefaultLook.h"
+#include "skin/controls/ImageListPictures.h"
 #include "vcl/Accelerators.h"
 #include "vcl/TForm.h"
 #include "wm/Messages.h"
@@ -12,11 +13,9 @@ namespace skin {
 
 namespace {
 constexpr uintptr_t kRepeatTimer = 1;
-constexpr uintptr_t kMorphTimer = 2;
-constexpr unsigned kMorphInterval = 20;
 }  // namespace
 
-TbsSkinButton::TbsSkinButton(TComponent* owner) : TbsSkinCustomControl(owner) {
+TbsSkinButton::TbsSkinButton(TComponent* owner) : TbsSkinFadeControl(owner) {
     SetSkinDataName("button");
     SetTabStop(true);
     SetBounds(0, 0, 75, 25);
@@ -51,15 +50,24 @@ void TbsSkinButton::SetSpacing(int spacing) {
     Invalidate();
 }
 
+void TbsSkinButton::SetImages(vcl::TImageList* images) {
+    if (images_) RemoveFreeNotification(images_);
+    images_ = images;
+    if (images_) FreeNotification(images_);
+    Invalidate();
+}
+
+void TbsSkinButton::Notification(TComponent* component, vcl::TOperation operation) {
+    TbsSkinFadeControl::Notification(component, operation);
+    if (operation == vcl::opRemove && component == images_) {
+        images_ = nullptr;
+        Invalidate();
+    }
+}
+
 void TbsSkinButton::SetGroupIndex(int index) {
     groupIndex_ = index;
     if (index != 0) SetCanFocused(false);
-}
-
-void TbsSkinButton::SetCanFocused(bool on) {
-    canFocused_ = on;
-    SetTabStop(on);
-    Invalidate();
 }
 
 void TbsSkinButton::SetDefault(bool on) {
@@ -77,7 +85,7 @@ bool TbsSkinButton::EnterTarget() const {
 }
 
 void TbsSkinButton::CreateWnd() {
-    TbsSkinCustomControl::CreateWnd();
+    TbsSkinFadeControl::CreateWnd();
     enterTarget_ = default_;
 }
 
@@ -147,7 +155,7 @@ void TbsSkinButton::Paint() {
     FetchSkinRecord();
     const auto* r = ButtonRecord();
     if (!r) {
-        TbsSkinCustomControl::Paint();
+        TbsSkinFadeControl::Paint();
         return;
     }
     if (r->morphing && morphProgress_ > 0 && morphProgress_ < 1 && IsEnabledChain()) {
@@ -186,8 +194,21 @@ void TbsSkinButton::DrawButtonFace(gfx::Bitmap& bitmap, const TRect& source, boo
     else if (active)
         color = r->activefontcolor;
     gfx::Canvas c(bitmap);
-    DrawGlyphAndText(c, ResizedClientRect(), margin_, active && down, GlyphCell(active, down), numGlyphs_,
-                     glyph_, Caption(), layout_, spacing_, font, color);
+    DrawCaption(c, ResizedClientRect(), active && down, active, down, font, color);
+}
+
+void TbsSkinButton::DrawCaption(gfx::Canvas& c, const TRect& rect, bool pressed, bool active, bool down,
+                                const gfx::Font& font, TColor color) {
+    if (glyph_.IsEmpty()) {
+        gfx::Bitmap picture = ImageListPicture(images_, imageIndex_);
+        if (!picture.IsEmpty()) {
+            DrawGlyphAndText(c, rect, margin_, pressed, 1, 1, picture, Caption(), layout_, spacing_, font, color,
+                             kImageBackground);
+            return;
+        }
+    }
+    DrawGlyphAndText(c, rect, margin_, pressed, GlyphCell(active, down), numGlyphs_, glyph_, Caption(), layout_,
+                     spacing_, font, color);
 }
 
 void TbsSkinButton::DrawDefaultImage(gfx::Bitmap& bitmap) {
@@ -201,43 +222,10 @@ void TbsSkinButton::DrawDefaultImage(gfx::Bitmap& bitmap) {
     else
         FillFramed(c, all, clBtnShadow, clBtnFace);
     TColor color = IsEnabledChain() ? DefaultFont()->Color() : clBtnShadow;
-    DrawGlyphAndText(c, all, margin_, pressed, GlyphCell(hot_, down_), numGlyphs_, glyph_, Caption(),
-                     layout_, spacing_, PlainFont(*DefaultFont()), color);
+    DrawCaption(c, all, pressed, hot_, down_, PlainFont(*DefaultFont()), color);
 }
 
-// --- morph and repeat ----------------------------------------------------------------
-
-void TbsSkinButton::StartMorph() {
-    if (!Morphing()) {
-        Invalidate();
-        return;
-    }
-    if (!morphTimer_ && HandleAllocated()) {
-        wm::SetTimer(Handle(), kMorphTimer, kMorphInterval);
-        morphTimer_ = true;
-    }
-}
-
-void TbsSkinButton::StopMorph() {
-    if (morphTimer_ && HandleAllocated()) wm::KillTimer(Handle(), kMorphTimer);
-    morphTimer_ = false;
-}
-
-void TbsSkinButton::MorphTick() {
-    bool wantsActive = hot_ || HasFocus();
-    if (!Morphing()) {
-        morphProgress_ = wantsActive ? 1 : 0;
-        StopMorph();
-    } else if (wantsActive && morphProgress_ < 1) {
-        morphProgress_ = std::min(1.0, morphProgress_ + 0.1);
-    } else if (!wantsActive && morphProgress_ > 0) {
-        morphProgress_ = std::max(0.0, morphProgress_ - 0.1);
-    } else {
-        morphProgress_ = wantsActive ? 1 : 0;
-        StopMorph();
-    }
-    Invalidate();
-}
+// --- repeat ----------------------------------------------------------------
 
 void TbsSkinButton::StartRepeat() {
     StopRepeat();
@@ -257,23 +245,14 @@ void TbsSkinButton::WndProc(TMessage& m) {
             PerformClick();
             return;
         }
-        if (m.WParam == kMorphTimer) {
-            MorphTick();
-            return;
-        }
     }
-    if ((m.Msg == wm::WM_LBUTTONDOWN || m.Msg == wm::WM_LBUTTONDBLCLK) && canFocused_ && !Focused()) {
-        if (!CanFocus()) return;
-        SetFocus();
-        if (!Focused()) return;
-    }
-    TbsSkinCustomControl::WndProc(m);
+    TbsSkinFadeControl::WndProc(m);
 }
 
 void TbsSkinButton::ApplySkinChange() {
     StopMorph();
     morphProgress_ = 0;
-    TbsSkinCustomControl::ApplySkinChange();
+    TbsSkinFadeControl::ApplySkinChange();
     if (Morphing() && (hot_ || HasFocus())) morphProgress_ = 1;
 }
 
@@ -284,7 +263,7 @@ bool TbsSkinButton::HotChangeShows() const {
 }
 
 void TbsSkinButton::MouseEnter() {
-    TbsSkinCustomControl::MouseEnter();
+    TbsSkinFadeControl::MouseEnter();
     hot_ = true;
     if (HotChangeShows()) {
         if (down_) {
@@ -298,7 +277,7 @@ void TbsSkinButton::MouseEnter() {
 }
 
 void TbsSkinButton::MouseLeave() {
-    TbsSkinCustomControl::MouseLeave();
+    TbsSkinFadeControl::MouseLeave();
     bool keepsHot = canFocused_ && default_ && EnterTarget() && !Focused();
     if (!keepsHot) hot_ = false;
     if (HotChangeShows()) StartMorph();
@@ -306,7 +285,7 @@ void TbsSkinButton::MouseLeave() {
 }
 
 void TbsSkinButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-    TbsSkinCustomControl::MouseDown(button, shift, x, y);
+    TbsSkinFadeControl::MouseDown(button, shift, x, y);
     if (button != vcl::mbLeft) return;
     mouseHeld_ = true;
     if (!down_) {
@@ -339,7 +318,7 @@ void TbsSkinButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y
             PerformClick();
         }
     }
-    TbsSkinCustomControl::MouseUp(button, shift, x, y);
+    TbsSkinFadeControl::MouseUp(button, shift, x, y);
 }
 
 // --- keyboard and focus --------------------------------------------------------------
@@ -349,7 +328,7 @@ bool TbsSkinButton::WantsKey(uint16_t key, TShiftState) const {
 }
 
 void TbsSkinButton::KeyDown(uint16_t& key, TShiftState shift) {
-    TbsSkinCustomControl::KeyDown(key, shift);
+    TbsSkinFadeControl::KeyDown(key, shift);
     if (!canFocused_ || !Focused()) return;
     if (key == base::VK_SPACE) {
         SetDown(true);
@@ -360,7 +339,7 @@ void TbsSkinButton::KeyDown(uint16_t& key, TShiftState shift) {
 }
 
 void TbsSkinButton::KeyUp(uint16_t& key, TShiftState shift) {
-    TbsSkinCustomControl::KeyUp(key, shift);
+    TbsSkinFadeControl::KeyUp(key, shift);
     if (!canFocused_ || !Focused()) return;
     if (key == base::VK_SPACE && down_) {
         SetDown(false);
@@ -378,7 +357,7 @@ bool TbsSkinButton::DialogKey(uint16_t key, TShiftState shift) {
         PerformClick();
         return true;
     }
-    return TbsSkinCustomControl::DialogKey(key, shift);
+    return TbsSkinFadeControl::DialogKey(key, shift);
 }
 
 bool TbsSkinButton::DialogChar(char32_t ch, TShiftState shift) {
@@ -387,7 +366,7 @@ bool TbsSkinButton::DialogChar(char32_t ch, TShiftState shift) {
         PerformClick();
         return true;
     }
-    return TbsSkinCustomControl::DialogChar(ch, shift);
+    return TbsSkinFadeControl::DialogChar(ch, shift);
 }
 
 void TbsSkinButton::FocusMovedInForm(TWinControl* focused) {
@@ -402,24 +381,6 @@ void TbsSkinButton::FocusMovedInForm(TWinControl* focused) {
         if (Morphing()) morphProgress_ = 1;
         Invalidate();
     }
-}
-
-void TbsSkinButton::DoEnter() {
-    TbsSkinCustomControl::DoEnter();
-    if (canFocused_) StartMorph();
-}
-
-void TbsSkinButton::DoExit() {
-    TbsSkinCustomControl::DoExit();
-    if (canFocused_) StartMorph();
-}
-
-void TbsSkinButton::EnabledChanged() {
-    StopMorph();
-    morphProgress_ = 0;
-    hot_ = false;
-    TbsSkinCustomControl::EnabledChanged();
-    Invalidate();
 }
 
 }  // namespace skin

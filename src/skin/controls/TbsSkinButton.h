@@ -7,11 +7,12 @@
 #include <string>
 
 #include "skin/controls/GlyphAndText.h"
-#include "skin/controls/TbsSkinCustomControl.h"
+#include "skin/controls/TbsSkinFadeControl.h"
+#include "vcl/TImageList.h"
 
 namespace skin {
 
-class TbsSkinButton : public TbsSkinCustomControl {
+class TbsSkinButton : public TbsSkinFadeControl {
 public:
     explicit TbsSkinButton(TComponent* owner);
     ~TbsSkinButton() override;
@@ -36,18 +37,20 @@ public:
     void SetRepeatMode(bool on) { repeatMode_ = on; }
     int RepeatInterval() const { return repeatInterval_; }
     void SetRepeatInterval(int ms) { if (ms > 0) repeatInterval_ = ms; }
-    bool CanFocused() const { return canFocused_; }
-    void SetCanFocused(bool on);
     bool Default() const { return default_; }
     void SetDefault(bool on);
     bool Cancel() const { return cancel_; }
     void SetCancel(bool on) { cancel_ = on; }
+    // A picture of an image list stands in for an empty Glyph, as a linked action's
+    // image does: one cell, its masked-out pixels transparent.
+    vcl::TImageList* Images() const { return images_; }
+    void SetImages(vcl::TImageList* images);
+    int ImageIndex() const { return imageIndex_; }
+    void SetImageIndex(int index) { imageIndex_ = index; Invalidate(); }
     vcl::TModalResult ModalResult() const { return modalResult_; }
     void SetModalResult(vcl::TModalResult r) { modalResult_ = r; }
 
-    bool Hot() const { return hot_; }
     bool EnterTarget() const;
-    double MorphProgress() const { return morphProgress_; }
 
     virtual void PerformClick();
     void ApplySkinChange() override;
@@ -58,6 +61,7 @@ public:
     void WndProc(TMessage& message) override;
 
 protected:
+    void Notification(TComponent* component, vcl::TOperation operation) override;
     virtual void DrawButtonFace(gfx::Bitmap& bitmap, const TRect& source, bool active, bool down);
     void DrawDefaultImage(gfx::Bitmap& bitmap) override;
     void Paint() override;
@@ -67,26 +71,22 @@ protected:
     void MouseLeave() override;
     void KeyDown(uint16_t& key, TShiftState shift) override;
     void KeyUp(uint16_t& key, TShiftState shift) override;
-    void DoEnter() override;
-    void DoExit() override;
-    void EnabledChanged() override;
     void CreateWnd() override;
+    bool Morphing() const override;
 
 private:
     const TbsDataSkinButtonControl* ButtonRecord() const { return RecordAs<TbsDataSkinButtonControl>(); }
-    bool HasFocus() const { return canFocused_ && Focused(); }
-    bool Morphing() const;
     bool ShowsDown() const;
     TRect ActiveRect() const;
     TRect DownRect() const;
     int GlyphCell(bool active, bool down) const;
     bool HotChangeShows() const;
-    void StartMorph();
-    void StopMorph();
-    void MorphTick();
     void StartRepeat();
     void StopRepeat();
     void ReleaseSiblings();
+    // Draws the caption with Glyph, or with the image list's picture when Glyph is empty.
+    void DrawCaption(gfx::Canvas& c, const TRect& rect, bool pressed, bool active, bool down,
+                     const gfx::Font& font, TColor color);
 
     gfx::Bitmap glyph_;
     int numGlyphs_ = 2;
@@ -98,17 +98,15 @@ private:
     bool allowAllUp_ = false;
     bool repeatMode_ = false;
     int repeatInterval_ = 100;
-    bool canFocused_ = true;
     bool default_ = false;
     bool cancel_ = false;
     vcl::TModalResult modalResult_ = vcl::mrNone;
+    vcl::TImageList* images_ = nullptr;
+    int imageIndex_ = -1;
 
-    bool hot_ = false;
     bool mouseHeld_ = false;
     bool enterTarget_ = false;
     bool pressedWhileDown_ = false;
-    double morphProgress_ = 0;
-    bool morphTimer_ = false;
     bool repeatTimer_ = false;
 };
 

@@ -7,6 +7,7 @@
 #include "skin/SkinTiling.h"
 #include "skin/TbsEffectBmp.h"
 #include "skin/controls/DefaultLook.h"
+#include "skin/menus/AccelText.h"
 #include "vcl/Accelerators.h"
 #include "wm/Messages.h"
 #include "wm/Paint.h"
@@ -14,13 +15,9 @@
 
 namespace skin {
 
-namespace {
-constexpr uintptr_t kMorphTimer = 1;
-}
-
-TbsSkinCheckRadioBox::TbsSkinCheckRadioBox(TComponent* owner) : TbsSkinCustomControl(owner) {
+TbsSkinCheckRadioBox::TbsSkinCheckRadioBox(TComponent* owner) : TbsSkinFadeControl(owner) {
     SetSkinDataName("checkbox");
-    SetTabStop(false);
+    SetCanFocused(false);
     SetBounds(0, 0, 150, 25);
 }
 
@@ -38,11 +35,6 @@ void TbsSkinCheckRadioBox::SetRadio(bool on) {
 void TbsSkinCheckRadioBox::SetFlat(bool on) {
     flat_ = on;
     Invalidate();
-}
-
-void TbsSkinCheckRadioBox::SetCanFocused(bool on) {
-    canFocused_ = on;
-    SetTabStop(on);
 }
 
 void TbsSkinCheckRadioBox::Toggle() {
@@ -72,7 +64,7 @@ void TbsSkinCheckRadioBox::SetChecked(bool on) {
 // --- layout --------------------------------------------------------------------------
 
 void TbsSkinCheckRadioBox::FitSizeToSkin(int& width, int& height) {
-    TbsSkinCustomControl::FitSizeToSkin(width, height);
+    TbsSkinFadeControl::FitSizeToSkin(width, height);
     const auto* r = BoxRecord();
     if (!r || flat_) return;
     int dw = width - SkinRect().Width();
@@ -90,11 +82,11 @@ void TbsSkinCheckRadioBox::ApplySkinChange() {
         Invalidate();
         return;
     }
-    TbsSkinCustomControl::ApplySkinChange();
+    TbsSkinFadeControl::ApplySkinChange();
 }
 
 void TbsSkinCheckRadioBox::BoundsChanged(bool sizeChanged) {
-    TbsSkinCustomControl::BoundsChanged(sizeChanged);
+    TbsSkinFadeControl::BoundsChanged(sizeChanged);
     if (flat_) Invalidate();
 }
 
@@ -135,11 +127,8 @@ void TbsSkinCheckRadioBox::DrawFace(gfx::Bitmap& bitmap, const TRect& face, bool
     TColor color = active ? r->activefontcolor : r->font.fontcolor;
     if (!IsEnabledChain()) color = r->unenabledfontcolor;
     c.IntersectClipRect(textRect_);
-    c.SetFont(font);
-    c.SetFontColor(color);
-    c.Brush().style = gfx::BrushStyle::Clear;
-    c.TextOut(textRect_.Left, textRect_.Top + (textRect_.Height() - font.Height()) / 2,
-              vcl::StripHotkey(Caption()));
+    DrawAccelText(c, font, color, textRect_.Left, textRect_.Top + (textRect_.Height() - font.Height()) / 2,
+                  Caption());
 }
 
 void TbsSkinCheckRadioBox::DrawPlainBox(gfx::Canvas& c, int height) {
@@ -161,25 +150,27 @@ void TbsSkinCheckRadioBox::DrawFlat(gfx::Bitmap& bitmap) {
     std::string text = vcl::StripHotkey(Caption());
     const auto* r = BoxRecord();
     TRect textBox;
+    gfx::Font font;
+    TColor color;
     if (r) {
         TRect pic = CheckPicture();
         DrawPictureTransparent(c, 3, (h - pic.Height()) / 2, SkinPicture(), pic);
-        gfx::Font font = SkinFont(r->font, UseSkinFont(), *DefaultFont());
-        c.SetFont(font);
-        c.SetFontColor(IsEnabledChain() ? r->framefontcolor : r->unenabledfontcolor);
+        font = SkinFont(r->font, UseSkinFont(), *DefaultFont());
+        color = IsEnabledChain() ? r->framefontcolor : r->unenabledfontcolor;
         int x = pic.Width() + 7;
         int right = std::min(x + font.TextWidth(text), bitmap.Width() - 2);
         textBox = {x, (h - font.Height()) / 2, right, (h - font.Height()) / 2 + font.Height()};
     } else {
         DrawPlainBox(c, h);
-        gfx::Font font = PlainFont(*DefaultFont());
-        c.SetFont(font);
-        c.SetFontColor(IsEnabledChain() ? DefaultFont()->Color() : clBtnShadow);
+        font = PlainFont(*DefaultFont());
+        color = IsEnabledChain() ? DefaultFont()->Color() : clBtnShadow;
         int top = (h - font.Height()) / 2;
         textBox = {22, top, std::min(22 + font.TextWidth(text), bitmap.Width() - 2), top + font.Height()};
     }
-    c.Brush().style = gfx::BrushStyle::Clear;
-    c.TextRect(textBox, text);
+    c.Save();
+    c.IntersectClipRect(textBox);
+    DrawAccelText(c, font, color, textBox.Left, textBox.Top, Caption());
+    c.Restore();
     if (HasFocus()) c.DrawFocusRect(textBox.Inflate(2, 1));
 }
 
@@ -189,11 +180,10 @@ void TbsSkinCheckRadioBox::DrawDefaultImage(gfx::Bitmap& bitmap) {
     if (HasFocus() || hot_) DrawBevel(c, bitmap.Bounds(), clBtnShadow, clBtnShadow);
     DrawPlainBox(c, bitmap.Height());
     gfx::Font font = PlainFont(*DefaultFont());
-    c.SetFont(font);
-    c.SetFontColor(IsEnabledChain() ? DefaultFont()->Color() : clBtnShadow);
-    c.Brush().style = gfx::BrushStyle::Clear;
-    c.TextRect({19, 0, bitmap.Width(), bitmap.Height()}, vcl::StripHotkey(Caption()),
-               gfx::TextBoxFlags{false, true});
+    TRect textBox{19, 0, bitmap.Width(), bitmap.Height()};
+    c.IntersectClipRect(textBox);
+    DrawAccelText(c, font, IsEnabledChain() ? DefaultFont()->Color() : clBtnShadow, textBox.Left,
+                  (textBox.Height() - font.Height()) / 2, Caption());
 }
 
 void TbsSkinCheckRadioBox::Paint() {
@@ -226,48 +216,16 @@ void TbsSkinCheckRadioBox::Paint() {
     PutImage(bitmap);
 }
 
-// --- morph ---------------------------------------------------------------------------
-
-void TbsSkinCheckRadioBox::StartMorph() {
-    if (!Morphing() || !HandleAllocated()) {
-        Invalidate();
-        return;
-    }
-    if (!morphTimer_) wm::SetTimer(Handle(), kMorphTimer, 20);
-    morphTimer_ = true;
-}
-
-void TbsSkinCheckRadioBox::StopMorph() {
-    if (morphTimer_ && HandleAllocated()) wm::KillTimer(Handle(), kMorphTimer);
-    morphTimer_ = false;
-}
-
-void TbsSkinCheckRadioBox::WndProc(TMessage& m) {
-    if (m.Msg == wm::WM_TIMER && m.WParam == kMorphTimer) {
-        bool towardsActive = hot_ || HasFocus();
-        morphProgress_ = std::clamp(morphProgress_ + (towardsActive ? 0.1 : -0.1), 0.0, 1.0);
-        if (morphProgress_ <= 0 || morphProgress_ >= 1 || !Morphing()) StopMorph();
-        Invalidate();
-        return;
-    }
-    if ((m.Msg == wm::WM_LBUTTONDOWN || m.Msg == wm::WM_LBUTTONDBLCLK) && canFocused_ && !Focused()) {
-        if (!CanFocus()) return;
-        SetFocus();
-        if (!Focused()) return;
-    }
-    TbsSkinCustomControl::WndProc(m);
-}
-
 // --- input ---------------------------------------------------------------------------
 
 void TbsSkinCheckRadioBox::MouseEnter() {
-    TbsSkinCustomControl::MouseEnter();
+    TbsSkinFadeControl::MouseEnter();
     hot_ = true;
     StartMorph();
 }
 
 void TbsSkinCheckRadioBox::MouseLeave() {
-    TbsSkinCustomControl::MouseLeave();
+    TbsSkinFadeControl::MouseLeave();
     hot_ = false;
     StartMorph();
 }
@@ -277,16 +235,16 @@ void TbsSkinCheckRadioBox::MouseDown(TMouseButton button, TShiftState shift, int
         hot_ = true;
         Invalidate();
     }
-    TbsSkinCustomControl::MouseDown(button, shift, x, y);
+    TbsSkinFadeControl::MouseDown(button, shift, x, y);
 }
 
 void TbsSkinCheckRadioBox::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-    TbsSkinCustomControl::MouseUp(button, shift, x, y);
+    TbsSkinFadeControl::MouseUp(button, shift, x, y);
     if (button == vcl::mbLeft && hot_) Toggle();
 }
 
 void TbsSkinCheckRadioBox::KeyUp(uint16_t& key, TShiftState shift) {
-    TbsSkinCustomControl::KeyUp(key, shift);
+    TbsSkinFadeControl::KeyUp(key, shift);
     if (key == base::VK_SPACE && HasFocus()) Toggle();
 }
 
@@ -296,25 +254,7 @@ bool TbsSkinCheckRadioBox::DialogChar(char32_t ch, TShiftState shift) {
         Toggle();
         return true;
     }
-    return TbsSkinCustomControl::DialogChar(ch, shift);
-}
-
-void TbsSkinCheckRadioBox::DoEnter() {
-    TbsSkinCustomControl::DoEnter();
-    if (canFocused_) StartMorph();
-}
-
-void TbsSkinCheckRadioBox::DoExit() {
-    TbsSkinCustomControl::DoExit();
-    if (canFocused_) StartMorph();
-}
-
-void TbsSkinCheckRadioBox::EnabledChanged() {
-    StopMorph();
-    morphProgress_ = 0;
-    hot_ = false;
-    TbsSkinCustomControl::EnabledChanged();
-    Invalidate();
+    return TbsSkinFadeControl::DialogChar(ch, shift);
 }
 
 }  // namespace skin

@@ -4,11 +4,11 @@
 // group, and OnClick by these rules: a radio box fires when it becomes (or is set)
 // checked, a check box on every change; siblings are unchecked silently first.
 
-#include "skin/controls/TbsSkinCustomControl.h"
+#include "skin/controls/TbsSkinFadeControl.h"
 
 namespace skin {
 
-class TbsSkinCheckRadioBox : public TbsSkinCustomControl {
+class TbsSkinCheckRadioBox : public TbsSkinFadeControl {
 public:
     explicit TbsSkinCheckRadioBox(TComponent* owner);
     ~TbsSkinCheckRadioBox() override;
@@ -21,9 +21,6 @@ public:
     void SetGroupIndex(int index) { groupIndex_ = index; }
     bool Flat() const { return flat_; }
     void SetFlat(bool on);
-    bool CanFocused() const { return canFocused_; }
-    void SetCanFocused(bool on);
-    bool Hot() const { return hot_; }
 
     virtual void Toggle();
 
@@ -34,7 +31,6 @@ public:
     void FitSizeToSkin(int& width, int& height) override;
     void ApplySkinChange() override;
     bool DialogChar(char32_t ch, TShiftState shift) override;
-    void WndProc(TMessage& message) override;
 
 protected:
     void Paint() override;
@@ -44,31 +40,21 @@ protected:
     void MouseEnter() override;
     void MouseLeave() override;
     void KeyUp(uint16_t& key, TShiftState shift) override;
-    void DoEnter() override;
-    void DoExit() override;
-    void EnabledChanged() override;
     void TextChanged() override { Invalidate(); }
     void BoundsChanged(bool sizeChanged) override;
+    bool Morphing() const override;
 
 private:
     const TbsDataSkinCheckRadioControl* BoxRecord() const { return RecordAs<TbsDataSkinCheckRadioControl>(); }
-    bool HasFocus() const { return canFocused_ && Focused(); }
-    bool Morphing() const;
     TRect CheckPicture() const;
     void DrawFace(gfx::Bitmap& bitmap, const TRect& face, bool active);
     void DrawFlat(gfx::Bitmap& bitmap);
     void DrawPlainBox(gfx::Canvas& c, int height);
-    void StartMorph();
-    void StopMorph();
 
     bool checked_ = false;
     bool radio_ = false;
     int groupIndex_ = 0;
     bool flat_ = false;
-    bool canFocused_ = false;
-    bool hot_ = false;
-    double morphProgress_ = 0;
-    bool morphTimer_ = false;
     TRect textRect_, checkRect_;
 };
 

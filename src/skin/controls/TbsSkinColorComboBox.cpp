@@ -2,7 +2,9 @@
 
 #include <array>
 
+#include "base/ShortCut.h"
 #include "skin/controls/DefaultLook.h"
+#include "skin/controls/TbsSkinColorDialog.h"
 
 namespace skin {
 
@@ -119,6 +121,48 @@ void TbsSkinColorComboBox::SetSelected(TColor color) {
     }
     selected_ = color;
 }
+
+// --- the custom colour ----------------------------------------------------------------
+
+bool TbsSkinColorComboBox::ExecuteCustomColorDialog(TColor& color) {
+    TbsSkinColorDialog dialog(nullptr);
+    dialog.SetSkinData(SkinData());
+    dialog.SetColor(color);
+    if (!dialog.Execute()) return false;
+    color = dialog.Color();
+    return true;
+}
+
+void TbsSkinColorComboBox::PickCustomColor() {
+    if (!(exStyle_ & bscbCustomColor) || ItemCount() == 0) return;
+    TColor color = customColor_;
+    if (!ExecuteCustomColorDialog(color)) return;
+    customColor_ = color;
+    ListBox()->SetItemValue(0, static_cast<intptr_t>(color));
+    selected_ = color;
+    Invalidate();
+    FireClick();
+    if (OnChange) OnChange(this);
+}
+
+void TbsSkinColorComboBox::ListClosed(bool accepted) {
+    if (accepted && CustomItemSelected()) PickCustomColor();
+}
+
+bool TbsSkinColorComboBox::WantsKey(uint16_t key, TShiftState shift) const {
+    if (key == base::VK_RETURN && CustomItemSelected()) return true;
+    return TbsSkinCustomComboBox::WantsKey(key, shift);
+}
+
+void TbsSkinColorComboBox::KeyDown(uint16_t& key, TShiftState shift) {
+    // Enter on the selected "Custom..." item with the list closed asks for its colour;
+    // with the list open, closing it does.
+    bool pick = key == base::VK_RETURN && !IsListOpen() && CustomItemSelected();
+    TbsSkinCustomComboBox::KeyDown(key, shift);
+    if (pick) PickCustomColor();
+}
+
+// --- drawing -------------------------------------------------------------------------
 
 void TbsSkinColorComboBox::DrawItemContent(gfx::Canvas& c, int index, const TRect& itemRect,
                                            const TRect& textRect, TbsItemState state,

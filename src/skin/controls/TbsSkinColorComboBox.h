@@ -41,8 +41,21 @@ public:
 
     TColor ItemColor(int index) const { return static_cast<TColor>(ListBox()->ItemValue(index)); }
     void RebuildList();
+    // The colour the "Custom..." item carries.
+    TColor CustomColor() const { return customColor_; }
+    // Asks for a colour for the "Custom..." item, starting at its colour; on
+    // confirmation the item takes it, the box repaints, and OnClick then OnChange fire.
+    void PickCustomColor();
+
+    bool WantsKey(uint16_t key, TShiftState shift) const override;
 
 protected:
+    // Shows the colour dialog; false when the user cancelled. Replaceable, so a box can
+    // bring its own picker.
+    virtual bool ExecuteCustomColorDialog(TColor& color);
+    bool CustomItemSelected() const { return (exStyle_ & bscbCustomColor) && ItemIndex() == 0; }
+    void ListClosed(bool accepted) override;
+    void KeyDown(uint16_t& key, TShiftState shift) override;
     void CreateWnd() override;
     void DrawItemContent(gfx::Canvas& c, int index, const TRect& itemRect, const TRect& textRect,
                          TbsItemState state, const gfx::Font& font, TColor color) override;

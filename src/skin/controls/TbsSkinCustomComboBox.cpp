@@ -153,6 +153,7 @@ void TbsSkinCustomComboBox::OpenList() {
     const auto* lr = list_->RecordAs<TbsDataSkinListBox>();
     int height = lr ? rows * itemHeight + (lr->skinrect.Height() - lr->clientrect.Height())
                     : rows * itemHeight + 4;
+    height += list_->CaptionHeight() + list_->HorzBarHeightFor(Width(), rows);
     TPoint at = ClientToScreen({0, Height()});
     TRect work = wm::WindowSystem::Current()->GetDisplay().WorkArea();
     if (at.Y + height > work.Bottom) at.Y = ClientToScreen({0, 0}).Y - height;
@@ -192,6 +193,7 @@ void TbsSkinCustomComboBox::CloseList(bool accept) {
     }
     Invalidate();
     if (accept && OnCloseUp) OnCloseUp(this);
+    ListClosed(accept);
 }
 
 void TbsSkinCustomComboBox::ApplySkinChange() {
@@ -215,8 +217,8 @@ void TbsSkinCustomComboBox::DrawItemContent(gfx::Canvas& c, int index, const TRe
     c.SetFont(font);
     c.SetFontColor(color);
     c.Brush().style = gfx::BrushStyle::Clear;
-    c.TextOut(textRect.Left + 2, textRect.Top + (textRect.Height() - font.Height()) / 2,
-              list_->Item(index));
+    int x = list_->DrawItemImage(c, index, textRect.Inflate(-2, 0));
+    c.TextOut(x, textRect.Top + (textRect.Height() - font.Height()) / 2, list_->Item(index));
     c.Restore();
 }
 

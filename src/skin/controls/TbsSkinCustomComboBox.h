@@ -48,6 +48,22 @@ public:
     bool ListBoxUseSkinFont() const { return list_->UseSkinFont(); }
     void SetListBoxUseSkinFont(bool on) { list_->SetUseSkinFont(on); }
     TbsPopupListBox* ListBox() const { return list_; }
+    // The popup list's caption bar, horizontal scrolling and pictures (Images: picture i
+    // for item i, or ImageIndex for every item), also shown in the item area.
+    const std::string& ListBoxCaption() const { return list_->Caption(); }
+    void SetListBoxCaption(const std::string& text) { list_->SetCaption(text); }
+    bool ListBoxCaptionMode() const { return list_->CaptionMode(); }
+    void SetListBoxCaptionMode(bool on) { list_->SetCaptionMode(on); }
+    TAlignment ListBoxCaptionAlignment() const { return list_->CaptionAlignment(); }
+    void SetListBoxCaptionAlignment(TAlignment a) { list_->SetCaptionAlignment(a); }
+    vcl::TFont* ListBoxDefaultCaptionFont() { return list_->DefaultCaptionFont(); }
+    vcl::TFont* ListBoxDefaultFont() { return list_->DefaultFont(); }
+    bool HorizontalExtent() const { return list_->HorizontalExtent(); }
+    void SetHorizontalExtent(bool on) { list_->SetHorizontalExtent(on); }
+    vcl::TImageList* Images() const { return list_->Images(); }
+    void SetImages(vcl::TImageList* images) { list_->SetImages(images); Invalidate(); }
+    int ImageIndex() const { return list_->ImageIndex(); }
+    void SetImageIndex(int index) { list_->SetImageIndex(index); Invalidate(); }
     // A translucent list (where the display can), optionally faded in.
     bool AlphaBlend() const { return alphaBlend_; }
     void SetAlphaBlend(bool on) { alphaBlend_ = on; }
@@ -76,6 +92,8 @@ public:
 protected:
     // Right after every OnClick this box fires.
     virtual void AfterClick() {}
+    // At the end of CloseList, when the list was open.
+    virtual void ListClosed(bool /*accepted*/) {}
     void FireClick();
     // Draws one item's content (text, or through OnComboBoxDrawItem / a subclass).
     virtual void DrawItemContent(gfx::Canvas& c, int index, const TRect& itemRect, const TRect& textRect,

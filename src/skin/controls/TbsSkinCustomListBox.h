@@ -2,13 +2,19 @@
 // Our own list box: items with attached values, one selection, a top row, fixed-height
 // owner-drawn rows from the "listbox" record (or plainly), a skinned vertical scroll bar
 // shown only while the items do not fit, the mouse wheel and the arrow keys.
+//
+// Optional parts: a caption bar above the rows (CaptionMode, the control's Caption), a
+// horizontal scroll bar while the widest item is wider than the rows (HorizontalExtent),
+// and a picture of an image list before each item's text (Images, ImageIndex).
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "skin/controls/TbsSkinCustomControl.h"
+#include "vcl/TImageList.h"
 
 namespace skin {
 
@@ -59,6 +65,47 @@ public:
     int ItemAtPos(TPoint p);
     TbsSkinScrollBar* ScrollBar() const { return scrollBar_; }
 
+    // --- caption bar ---
+    bool CaptionMode() const { return captionMode_; }
+    void SetCaptionMode(bool on);
+    TAlignment CaptionAlignment() const { return captionAlignment_; }
+    void SetCaptionAlignment(TAlignment a) { captionAlignment_ = a; Invalidate(); }
+    // Height of the caption bar where the skin does not place one (20 by default).
+    int DefaultCaptionHeight() const { return defaultCaptionHeight_; }
+    void SetDefaultCaptionHeight(int h);
+    // The caption's font without skin (or when UseSkinFont is off).
+    vcl::TFont* DefaultCaptionFont() { return &defaultCaptionFont_; }
+    void SetDefaultCaptionFont(const vcl::TFont* font) { defaultCaptionFont_.Assign(font); }
+    // The caption bar in control coordinates; empty without caption mode.
+    TRect CaptionRect();
+    // What the caption bar adds to the list's height.
+    int CaptionHeight();
+
+    // --- horizontal scrolling ---
+    bool HorizontalExtent() const { return horizontalExtent_; }
+    void SetHorizontalExtent(bool on);
+    // Pixels the rows are scrolled to the left.
+    int HorzOffset() const { return horzOffset_; }
+    void SetHorzOffset(int offset);
+    TbsSkinScrollBar* HorzScrollBar() const { return horzScrollBar_; }
+    // Width an item's content needs: margins, picture and text of the widest item.
+    int WidestItem();
+    // Height of the horizontal bar the list shows at a given width with `rows` rows
+    // visible (0 when the items fit across).
+    int HorzBarHeightFor(int width, int rows);
+
+    // --- pictures ---
+    vcl::TImageList* Images() const { return images_; }
+    void SetImages(vcl::TImageList* images);
+    // -1 (the default): item i shows picture i; otherwise every item shows this picture.
+    int ImageIndex() const { return imageIndex_; }
+    void SetImageIndex(int index) { imageIndex_ = std::max(-1, index); Invalidate(); }
+    // The picture an item shows (-1 for none).
+    int ItemImage(int index) const;
+    // Draws the item's picture at the left of `textRect`, vertically centred; returns
+    // the text's left edge (2 pixels after the picture, or textRect.Left without one).
+    int DrawItemImage(gfx::Canvas& c, int index, const TRect& textRect);
+
     void ApplySkinChange() override;
 
     TbsDrawSkinItemEvent OnDrawItem;
@@ -72,14 +119,24 @@ protected:
     bool WantsKey(uint16_t key, TShiftState shift) const override;
     void WndProc(TMessage& message) override;
     void BoundsChanged(bool sizeChanged) override;
-    // Brings the scroll bar up to date (created, shown or destroyed).
+    void Notification(TComponent* component, vcl::TOperation operation) override;
+    // Brings the scroll bars up to date (created, shown or destroyed).
     void UpdateScrollBar();
     virtual void Wheel(int notches);
     const TbsDataSkinListBox* ListRecord() const { return RecordAs<TbsDataSkinListBox>(); }
     TRect RawClientArea();
 
 private:
+    // The record's client area (or the plain inset) including the caption bar.
+    TRect FramedArea();
+    gfx::Font ItemFont();
+    gfx::Font CaptionFont();
+    void DrawCaption(gfx::Canvas& c);
+    void UpdateVertBar(const TRect& area, int rows);
+    void UpdateHorzBar(const TRect& area);
+    int BarThickness(bool vertical);
     void DrawItems(gfx::Canvas& c);
+    void DrawBarCorner(gfx::Canvas& c);
     void DrawItemSkin(gfx::Canvas& c, int index, const TRect& r, TbsItemState state);
     void DrawItemPlain(gfx::Canvas& c, int index, const TRect& r, TbsItemState state);
 
@@ -90,7 +147,16 @@ private:
     int topIndex_ = 0;
     int defaultItemHeight_ = 20;
     TbsSkinScrollBar* scrollBar_ = nullptr;
+    TbsSkinScrollBar* horzScrollBar_ = nullptr;
     bool updatingBar_ = false;
+    bool captionMode_ = false;
+    TAlignment captionAlignment_ = taLeftJustify;
+    int defaultCaptionHeight_ = 20;
+    vcl::TFont defaultCaptionFont_;
+    bool horizontalExtent_ = false;
+    int horzOffset_ = 0;
+    vcl::TImageList* images_ = nullptr;
+    int imageIndex_ = -1;
 };
 
 }  // namespace skin

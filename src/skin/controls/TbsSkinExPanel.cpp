@@ -3,6 +3,7 @@
 #include "skin/SkinDrawing.h"
 #include "skin/SkinTiling.h"
 #include "skin/controls/DefaultLook.h"
+#include "skin/menus/AccelText.h"
 #include "vcl/Accelerators.h"
 #include "wm/Input.h"
 
@@ -175,16 +176,18 @@ void DrawCaptionText(gfx::Canvas& c, const TRect& r, bool upwards, const std::st
     if (r.IsEmpty()) return;
     c.Save();
     c.IntersectClipRect(r);
-    c.SetFont(font);
-    c.SetFontColor(color);
-    c.Brush().style = gfx::BrushStyle::Clear;
     if (!upwards) {
-        c.TextOut(r.Left, r.Top + (r.Height() - font.Height()) / 2, text);
+        DrawAccelText(c, font, color, r.Left, r.Top + (r.Height() - font.Height()) / 2, text);
     } else {
-        int tw = font.TextWidth(text);
+        // Text written upwards shows no accelerator underline.
+        c.SetFont(font);
+        c.SetFontColor(color);
+        c.Brush().style = gfx::BrushStyle::Clear;
+        std::string shown = vcl::StripHotkey(text);
+        int tw = font.TextWidth(shown);
         int top = r.Top + r.Height() / 2 - tw / 2;
         if (top + tw > r.Bottom - 2) top = r.Bottom - 2 - tw;
-        c.TextOutRotated90(r.Left + (r.Width() - font.Height()) / 2, top, text);
+        c.TextOutRotated90(r.Left + (r.Width() - font.Height()) / 2, top, shown);
     }
     c.Restore();
 }
@@ -252,7 +255,7 @@ void TbsSkinExPanel::DrawSkinImage(gfx::Bitmap& bitmap) {
                            h ? r->hrestorebuttondownrect : r->vrestorebuttondownrect, rollHot,
                            pressedButton_ == 1);
     }
-    DrawCaptionText(c, l.caption, l.upwards, vcl::StripHotkey(Caption()),
+    DrawCaptionText(c, l.caption, l.upwards, Caption(),
                     SkinFont(r->font, UseSkinFont(), *DefaultFont()), r->font.fontcolor);
 }
 
@@ -269,7 +272,7 @@ void TbsSkinExPanel::DrawDefaultImage(gfx::Bitmap& bitmap) {
     }
     if (showCloseButton_) DrawButtonPlain(c, l.close, true, hotButton_ == 0, pressedButton_ == 0);
     if (showRollButton_) DrawButtonPlain(c, l.roll, false, hotButton_ == 1, pressedButton_ == 1);
-    DrawCaptionText(c, l.caption, l.upwards, vcl::StripHotkey(Caption()), PlainFont(*DefaultFont()),
+    DrawCaptionText(c, l.caption, l.upwards, Caption(), PlainFont(*DefaultFont()),
                     DefaultFont()->Color());
 }
 

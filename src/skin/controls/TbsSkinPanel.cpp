@@ -5,6 +5,7 @@
 #include "skin/SkinDrawing.h"
 #include "skin/SkinTiling.h"
 #include "skin/controls/DefaultLook.h"
+#include "skin/menus/AccelText.h"
 #include "vcl/Accelerators.h"
 
 namespace skin {
@@ -88,10 +89,7 @@ void TbsSkinPanel::DrawCaptionContent(gfx::Canvas& c, TRect r, TAlignment alignm
         DrawGlyphCell(c, x, r.Top + (r.Height() - gh) / 2, cell, numGlyphs_, glyph_);
         x += gw + spacing_;
     }
-    c.SetFont(font);
-    c.SetFontColor(color);
-    c.Brush().style = gfx::BrushStyle::Clear;
-    c.TextOut(x, r.Top + (r.Height() - font.Height()) / 2, text);
+    DrawAccelText(c, font, color, x, r.Top + (r.Height() - font.Height()) / 2, Caption());
     c.Restore();
 }
 

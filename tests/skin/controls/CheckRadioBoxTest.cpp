@@ -128,3 +128,29 @@ TEST_F(ControlsTest, FlatBoxShowsItsParentBehindThePictureAndText) {
     // The check picture at x 3, vertically centred (rows 3..15): not the form's colour.
     EXPECT_NE(img.Pixel(10 + 9, 10 + 9), clYellow);
 }
+
+TEST_F(ControlsTest, MorphingCheckBoxFadesLikeTheButtonAndResetsWhenDisabled) {
+    LoadSkin();
+    TForm* form = MakeForm();
+    auto* box = Place<TbsSkinCheckRadioBox>(form, {10, 10, 160, 35}, true);
+    box->SetCaption("Fuß-Titel");
+    form->Show();
+    h.ProcessPending();
+    // The stored skin's boxes do not fade; switch this record's fade on.
+    auto* record = dynamic_cast<skin::TbsDataSkinCheckRadioControl*>(
+        skinData.ControlRecords()[static_cast<size_t>(box->RecordIndex())].get());
+    ASSERT_NE(record, nullptr);
+    record->morphing = true;
+    MoveTo(box, 40, 8);
+    EXPECT_TRUE(box->Hot());
+    EXPECT_DOUBLE_EQ(box->MorphProgress(), 0.0);
+    h.Advance(100);
+    EXPECT_NEAR(box->MorphProgress(), 0.5, 1e-9);
+    h.Advance(200);
+    EXPECT_DOUBLE_EQ(box->MorphProgress(), 1.0);
+    box->SetEnabled(false);
+    EXPECT_DOUBLE_EQ(box->MorphProgress(), 0.0);
+    EXPECT_FALSE(box->Hot());
+    h.Advance(100);
+    EXPECT_DOUBLE_EQ(box->MorphProgress(), 0.0);  // the timer stopped
+}

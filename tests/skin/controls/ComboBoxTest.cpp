@@ -248,3 +248,34 @@ TEST_F(ComboTest, EditStyleTypesTextAndForwardsListKeys) {
     EXPECT_FALSE(box->IsListOpen());
     EXPECT_EQ(box->Text(), "Eintrag 1");
 }
+
+TEST_F(ControlsTest, TenDrivesGiveEightRowsOf172PixelsAndAScrollBar) {
+    testing_support::FakeMachine m;
+    m.AddBlockDevice({8, 1, "sda1", "sda"});
+    std::string mounts = testing_support::FakeMachine::Line(1, "8:1", "/", "/", "ext4", "/dev/sda1");
+    m.SetFileSystem("/", 100, 10);
+    // Nine more disks mounted under /mnt: ten drives, c: to l:.
+    for (int i = 2; i <= 10; ++i) {
+        std::string name = "sda" + std::to_string(i), path = "/mnt/disk" + std::to_string(i);
+        m.AddBlockDevice({8, static_cast<unsigned>(i), name, "sda"});
+        mounts += testing_support::FakeMachine::Line(i, "8:" + std::to_string(i), "/", path, "ext4", "/dev/" + name);
+        m.SetFileSystem(path, 100, 10);
+    }
+    m.SetMountTable(mounts);
+    m.currentDirectory = "/";
+    os::DriveSystem drives(m.Config());
+    LoadSkin();
+    TForm* form = MakeForm({0, 0, 400, 500});
+    auto* box = Place<skin::TbsSkinDriveComboBox>(form, {10, 10, 171, 31}, true);
+    box->UseDrives(drives);
+    form->Show();
+    h.ProcessPending();
+    ASSERT_EQ(box->ItemCount(), 10);
+    ClickAt(box, 20, 10);
+    ASSERT_TRUE(box->IsListOpen());
+    EXPECT_EQ(box->ListBox()->Height(), 172);
+    EXPECT_EQ(box->ListBox()->VisibleRows(), 8);
+    ASSERT_NE(box->ListBox()->ScrollBar(), nullptr);
+    EXPECT_TRUE(box->ListBox()->ScrollBar()->Visible());
+    box->CloseList(false);
+}
