@@ -11,10 +11,12 @@
 #include "skin/menus/AccelText.h"
 #include "skin/menus/MenuLevelPlacement.h"
 #include "skin/menus/MenuPainter.h"
+#include "skin/menus/MenuPointerGrab.h"
 #include "skin/menus/TbsSkinMenu.h"
 #include "vcl/Accelerators.h"
 #include "vcl/TMenu.h"
 #include "wm/Input.h"
+#include "wm/MessageLoop.h"
 #include "wm/Windows.h"
 
 namespace skin {
@@ -48,6 +50,8 @@ TbsSkinPopupWindow::TbsSkinPopupWindow(TbsSkinMenu* controller, int level)
     : vcl::TCustomControl(controller), controller_(controller), level_(level) {
     SetVisible(false);
     SetDoubleBuffered(true);
+    // The first level holds the pointer for all levels; a level never takes it itself.
+    SetControlStyle(ControlStyle().Exclude(vcl::csCaptureMouse));
     mouseTimer_ = new vcl::TTimer(this);
     mouseTimer_->SetEnabled(false);
     mouseTimer_->SetInterval(50);
@@ -62,7 +66,7 @@ TbsSkinPopupWindow::TbsSkinPopupWindow(TbsSkinMenu* controller, int level)
     scrollTimer_->SetOnTimer([this](vcl::TObject*) { AutoScrollStep(); });
 }
 
-TbsSkinPopupWindow::~TbsSkinPopupWindow() = default;
+TbsSkinPopupWindow::~TbsSkinPopupWindow() { LetPointerGo(); }
 
 void TbsSkinPopupWindow::CreateParams(wm::CreateParams& p) {
     vcl::TCustomControl::CreateParams(p);
@@ -78,7 +82,64 @@ void TbsSkinPopupWindow::WndProc(vcl::TMessage& m) {
         m.Result = wm::MA_NOACTIVATE;
         return;
     }
+    if (holdsPointer_ && RouteHeldPointer(m)) return;
+    if (m.Msg == wm::WM_CAPTURECHANGED && holdsPointer_ && !closed_ &&
+        static_cast<wm::HWND>(m.LParam) != Handle()) {
+        // Another window took the pointer (a move loop, a drag): the menu gives way.
+        holdsPointer_ = false;
+        if (displayGrabbed_) UngrabDisplayPointer();
+        displayGrabbed_ = false;
+        controller_->CloseAll();
+    }
     vcl::TCustomControl::WndProc(m);
+}
+
+// --- holding the pointer --------------------------------------------------------------------
+
+void TbsSkinPopupWindow::HoldPointer() {
+    holdsPointer_ = true;
+    wm::SetCapture(Handle());
+    // The display may refuse while the window is not yet viewable; the 50 ms timer tries
+    // again.
+    displayGrabbed_ = GrabDisplayPointer(Handle());
+}
+
+void TbsSkinPopupWindow::LetPointerGo() {
+    if (!holdsPointer_) return;
+    holdsPointer_ = false;
+    if (displayGrabbed_) UngrabDisplayPointer();
+    displayGrabbed_ = false;
+    if (HandleAllocated() && wm::GetCapture() == Handle()) wm::ReleaseCapture();
+}
+
+TbsSkinPopupWindow* TbsSkinPopupWindow::LevelAt(TPoint screen) const {
+    const wm::HWND under = wm::WindowFromPoint(screen);
+    for (int i = 0; i < controller_->LevelCount(); ++i) {
+        TbsSkinPopupWindow* level = controller_->Levels(i);
+        if (level && level->HandleAllocated() && level->Handle() == under) return level;
+    }
+    return nullptr;
+}
+
+bool TbsSkinPopupWindow::RouteHeldPointer(vcl::TMessage& m) {
+    const bool press = m.Msg == wm::WM_LBUTTONDOWN || m.Msg == wm::WM_RBUTTONDOWN ||
+                       m.Msg == wm::WM_MBUTTONDOWN || m.Msg == wm::WM_LBUTTONDBLCLK ||
+                       m.Msg == wm::WM_RBUTTONDBLCLK || m.Msg == wm::WM_MBUTTONDBLCLK;
+    const bool pointer = press || m.Msg == wm::WM_MOUSEMOVE || m.Msg == wm::WM_LBUTTONUP ||
+                         m.Msg == wm::WM_RBUTTONUP || m.Msg == wm::WM_MBUTTONUP;
+    if (!pointer || closed_) return false;
+    const TPoint screen = ClientToScreen(wm::PointFromParam(m.LParam));
+    TbsSkinPopupWindow* level = LevelAt(screen);
+    if (level == this) return false;
+    if (level) {
+        // A deeper level gets what happens over it, in its own coordinates.
+        m.Result = wm::SendMessage(level->Handle(), m.Msg, m.WParam,
+                                   wm::MakePointParam(level->ScreenToClient(screen)));
+        return true;
+    }
+    // Outside every level: a press closes the menu and goes no further.
+    if (press) controller_->CloseAll();
+    return true;
 }
 
 void TbsSkinPopupWindow::OpenLevel(vcl::TMenuItem* parent, int firstChild, const TRect& opener,
@@ -121,6 +182,7 @@ void TbsSkinPopupWindow::OpenLevel(vcl::TMenuItem* parent, int firstChild, const
     wm::SetWindowPos(Handle(), wm::HWND_TOPMOST, 0, 0, 0, 0,
                      wm::SWP_NOMOVE | wm::SWP_NOSIZE | wm::SWP_NOACTIVATE | wm::SWP_SHOWWINDOW);
     StoreVisible(true);
+    if (level_ == 0) HoldPointer();
     lastPointer_ = wm::GetCursorPos();
     mouseTimer_->SetEnabled(true);
     for (int i = 0; i < ItemCount(); ++i) {
@@ -137,6 +199,7 @@ void TbsSkinPopupWindow::CloseLevel() {
     mouseTimer_->SetEnabled(false);
     morphTimer_->SetEnabled(false);
     scrollTimer_->SetEnabled(false);
+    LetPointerGo();
     if (HandleAllocated()) wm::ShowWindow(Handle(), wm::SW_HIDE);
     StoreVisible(false);
 }
@@ -367,6 +430,7 @@ void TbsSkinPopupWindow::MouseUp(vcl::TMouseButton button, vcl::TShiftState shif
 
 void TbsSkinPopupWindow::TrackPointer(bool force) {
     if (closed_ || !HandleAllocated()) return;
+    if (holdsPointer_ && !displayGrabbed_) displayGrabbed_ = GrabDisplayPointer(Handle());
     const TPoint screen = wm::GetCursorPos();
     if (!force && screen == lastPointer_) return;
     lastPointer_ = screen;

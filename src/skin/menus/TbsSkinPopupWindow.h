@@ -74,6 +74,13 @@ private:
     void MorphStep();
     void StartMorph();
     void Repaint() { Invalidate(); }
+    // The first level holds the pointer while the menu is open: the capture for our own
+    // windows and the display's grab for the rest of the screen.
+    void HoldPointer();
+    void LetPointerGo();
+    // Handles a mouse message while this level holds the pointer; true when consumed.
+    bool RouteHeldPointer(vcl::TMessage& message);
+    TbsSkinPopupWindow* LevelAt(TPoint screen) const;
 
     TbsSkinMenu* controller_;
     int level_;
@@ -91,6 +98,8 @@ private:
     int autoScroll_ = 0;  // -1 up, 1 down
     TRect itemsRect_;
     bool closed_ = false;
+    bool holdsPointer_ = false;
+    bool displayGrabbed_ = false;
 };
 
 }  // namespace skin
