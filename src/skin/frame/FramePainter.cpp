@@ -56,7 +56,8 @@ void DrawCaptionText(gfx::Canvas& c, const TbsDataSkinCaption& rec, const FrameE
 
 gfx::Bitmap PaintSkinnedFrame(const TbsSkinData& skin, const FrameGeometry& g,
                               const std::vector<FrameElementSlot>& elements,
-                              const std::string& caption, bool active) {
+                              const std::string& caption, bool active,
+                              FrameElementPainter* painter) {
     gfx::Bitmap window(g.width, g.height);
     const gfx::Bitmap& picture =
         !active && !skin.InactivePicture().IsEmpty() ? skin.InactivePicture() : skin.Picture();
@@ -69,7 +70,16 @@ gfx::Bitmap PaintSkinnedFrame(const TbsSkinData& skin, const FrameGeometry& g,
     TbsFrameBorderImages borders = BuildFrameBorders(picture, source, stretch, g.width, g.height, dest);
 
     // Elements go onto the band they lie in before the bands are placed.
-    for (const FrameElementSlot& e : elements) {
+    for (size_t i = 0; i < elements.size(); ++i) {
+        const FrameElementSlot& e = elements[i];
+        if (painter) {
+            if (!e.visible || e.isCaption) continue;
+            const bool lower = e.windowRect.Bottom > g.client.Top;
+            gfx::Canvas bc(lower ? borders.bottom : borders.top);
+            if (lower) bc.SetOrigin({0, -g.client.Bottom});
+            painter->PaintOnBand(i, bc);
+            continue;
+        }
         if (!e.visible || !e.record || !e.inPicture) continue;
         const gfx::Bitmap* own = skin.ActivePicture(e.record->activepictureindex);
         if (!own) continue;
@@ -87,6 +97,11 @@ gfx::Bitmap PaintSkinnedFrame(const TbsSkinData& skin, const FrameGeometry& g,
     DrawImage(c, g.width - borders.right.Width(), top, borders.right, effect, f.inactiveeffect);
     DrawImage(c, 0, g.height - borders.bottom.Height(), borders.bottom, effect, f.inactiveeffect);
     // The caption text comes after the inactive effect, so it keeps its own colours.
+    if (painter) {
+        for (size_t i = 0; i < elements.size(); ++i)
+            if (elements[i].isCaption && elements[i].visible) painter->PaintCaption(i, c);
+        return window;
+    }
     for (const FrameElementSlot& e : elements) {
         if (!e.isCaption || !e.record) continue;
         if (auto* rec = dynamic_cast<const TbsDataSkinCaption*>(e.record))

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "gfx/Bitmap.h"
+#include "gfx/Canvas.h"
 #include "skin/frame/FrameElementLayout.h"
 #include "skin/frame/FrameGeometry.h"
 
@@ -15,9 +16,23 @@ namespace skin {
 
 class TbsSkinData;
 
+// Draws the frame's live elements (their hover, press and fade states) in place of the
+// plain copies from their pictures.
+class FrameElementPainter {
+public:
+    virtual ~FrameElementPainter() = default;
+    // Element `index` onto a band whose canvas origin maps window coordinates.
+    virtual void PaintOnBand(size_t index, gfx::Canvas& band) = 0;
+    // A caption element onto the window's picture, after the inactive effect.
+    virtual void PaintCaption(size_t index, gfx::Canvas& window) = 0;
+};
+
 // The whole window's picture; the client rectangle is left black for the form to paint.
+// Without a painter, elements are copied from their pictures and the caption text drawn
+// from its record.
 gfx::Bitmap PaintSkinnedFrame(const TbsSkinData& skin, const FrameGeometry& g,
                               const std::vector<FrameElementSlot>& elements,
-                              const std::string& caption, bool active);
+                              const std::string& caption, bool active,
+                              FrameElementPainter* painter = nullptr);
 
 }  // namespace skin
