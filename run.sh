@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Builds Velmora and starts it on the current display. Without a display, it starts a
 # virtual one (Xvfb), waits for Velmora's window, saves a screenshot to
-# velmora-screenshot.png and ends.
+# velmora.png and ends.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/deps.sh
 
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build/release --target velmora
+# BUILD_DIR picks another build folder (default build/release).
+build=${BUILD_DIR:-build/release}
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" --target velmora
 root=$(pwd)
-app=$root/build/release/src/app/velmora
+case $build in /*) app=$build/src/app/velmora ;; *) app=$root/$build/src/app/velmora ;; esac
 # The program looks for its help page (Hilfe.html) in the current directory: its own folder.
 cd "$(dirname "$app")"
 
@@ -30,6 +32,6 @@ app_pid=$!
 # Wait for the window to be mapped, then for its first frame.
 timeout 30 xdotool search --sync --onlyvisible --name Velmora >/dev/null
 xdotool sleep 0.5
-shot="$root/velmora-screenshot.png"
+shot="$root/velmora.png"
 import -window root "$shot"
 echo "No display found: Velmora ran in a virtual one; screenshot saved to $shot"

@@ -20,6 +20,8 @@ packages=(
   # printing to a real queue in the tests (the spooler and its standard PDF filters);
   # opening the help page
   cups-daemon cups-client cups-filters xdg-utils
+  # the printed page rendered back to pixels; the install script's menu entry checked
+  poppler-utils desktop-file-utils
   # drive and locale tests: disk images to mount, locales to compile
   dosfstools e2fsprogs locales
 )
