@@ -8,6 +8,7 @@
 #include "app/ProgramOptionsForm.h"
 #include "skin/SkinWindowBridge.h"
 #include "vcl/TApplication.h"
+#include "wm/WindowSystem.h"
 
 namespace app {
 
@@ -20,6 +21,10 @@ int RunVelmora() {
     application->CreateForm<TForm3>();
     application->CreateForm<TForm4>();
     application->Run();
+    // The quit that ended the loop is answered now: it would end every later loop at
+    // once, and a message box shown while the forms are destroyed (a settings file that
+    // cannot be written) must wait for the user.
+    if (wm::WindowSystem* system = wm::WindowSystem::Current()) system->quitCode.reset();
     // The forms go in reverse order with the application.
     application.reset();
     Form1 = nullptr;

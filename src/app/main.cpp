@@ -1,9 +1,13 @@
-// Velmora's entry point. `velmora --list-drives` prints the drives Velmora sees.
+// Velmora's entry point. `velmora --list-drives` prints the drives Velmora sees;
+// `velmora --write-icon FILE` writes the program's icon as a 256 x 256 PNG (for the
+// desktop entry the install script makes).
 
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <iostream>
 
+#include "app/AppIcon.h"
 #include "app/VelmoraApplication.h"
 #include "drive/ListDrives.h"
 #include "wm/WindowSystem.h"
@@ -11,8 +15,17 @@
 
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--list-drives") == 0) return drive::ListDrives(std::cout);
+    if (argc == 3 && std::strcmp(argv[1], "--write-icon") == 0) {
+        try {
+            app::WriteAppIconPng(argv[2], 256);
+            return 0;
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "Velmora: %s\n", error.what());
+            return 1;
+        }
+    }
     if (argc > 1) {
-        std::fprintf(stderr, "Aufruf: velmora [--list-drives]\n");
+        std::fprintf(stderr, "Aufruf: velmora [--list-drives | --write-icon DATEI]\n");
         return 2;
     }
     auto display = wm::x11::X11Display::Open();

@@ -1,31 +1,22 @@
-// The main window as the program builds it, on the headless display.
+// The main window as the program builds it, on the headless display: its place, its
+// parts, the clock, the click on the chart.
 
 #include <gtest/gtest.h>
 
 #include <regex>
 
+#include "MainFormTestFixture.h"
 #include "app/AboutForm.h"
 #include "app/ChartOptionsForm.h"
-#include "app/MainForm.h"
 #include "app/ProgramOptionsForm.h"
-#include "vcl/TApplication.h"
-#include "wm/headless/HeadlessSession.h"
 
 using namespace app;
 
 namespace {
 
-class MainFormTest : public ::testing::Test {
-protected:
-    wm::headless::HeadlessSession h{1280, 1024};
-    std::unique_ptr<vcl::TApplication> application = std::make_unique<vcl::TApplication>();
-    TForm1* form = nullptr;
+using MainFormTest = apptest::MainFormFixture;
 
-    void SetUp() override {
-        application->SetTitle("Velmora");
-        form = application->CreateForm<TForm1>();
-    }
-};
+TRect BoundsOf(const TControl* c) { return c->BoundsRect(); }
 
 }  // namespace
 
@@ -43,6 +34,86 @@ TEST_F(MainFormTest, WindowIsCentredOnTheWorkAreaWithItsClientSize) {
     EXPECT_EQ(form->Font()->Height(), -11);
 }
 
+TEST_F(MainFormTest, LeftPanelHoldsTheSelectorButtonsAndTheTwoDetailPanelsBelowTheMenuBand) {
+    TForm1* f = form;
+    // Nothing lies in the 22-pixel band at the top: the menu bar goes there.
+    EXPECT_EQ(BoundsOf(f->bsSkinExPanel1), (TRect{0, 22, 177, 515}));
+    EXPECT_EQ(f->bsSkinExPanel1->Caption(), "Laufwerk wählen:");
+    EXPECT_EQ(f->bsSkinExPanel1->RollKind(), skin::rkRollHorizontal);
+    EXPECT_TRUE(f->bsSkinExPanel1->ShowRollButton());
+    EXPECT_FALSE(f->bsSkinExPanel1->ShowCloseButton());
+    EXPECT_EQ(f->bsSkinExPanel1->DefaultCaptionHeight(), 21);
+
+    EXPECT_EQ(f->Label2->Parent(), f->bsSkinExPanel1);
+    EXPECT_EQ(f->Label2->BoundsRect().TopLeft(), (TPoint{8, 32}));
+    EXPECT_TRUE(f->Label2->Transparent());
+    EXPECT_EQ(f->bsSkinDriveComboBox1->Parent(), f->bsSkinExPanel1);
+    EXPECT_EQ(BoundsOf(f->bsSkinDriveComboBox1).TopLeft(), (TPoint{8, 48}));
+    EXPECT_EQ(f->bsSkinDriveComboBox1->Width(), 161);
+
+    EXPECT_EQ(f->bsSkinButton1->Parent(), f->bsSkinExPanel1);
+    EXPECT_EQ(BoundsOf(f->bsSkinButton1), (TRect{8, 80, 169, 105}));
+    EXPECT_EQ(f->bsSkinButton1->Caption(), "Aktualisieren");
+    EXPECT_EQ(f->bsSkinButton1->Glyph().Width(), 16);
+    EXPECT_EQ(BoundsOf(f->bsSkinButton2), (TRect{8, 456, 169, 481}));
+    EXPECT_EQ(f->bsSkinButton2->Caption(), " Beenden");
+    EXPECT_EQ(f->bsSkinButton2->Glyph().Height(), 16);
+
+    EXPECT_EQ(f->bsSkinScrollBox1->Parent(), f->bsSkinExPanel1);
+    EXPECT_EQ(BoundsOf(f->bsSkinScrollBox1), (TRect{8, 112, 169, 449}));
+    EXPECT_EQ(f->bsSkinScrollBox1->BorderStyle(), skin::bvRaised);
+    // The two panels stacked from the top of the scroll box, each with both buttons.
+    EXPECT_EQ(f->bsSkinExPanel2->Parent(), f->bsSkinScrollBox1);
+    EXPECT_EQ(BoundsOf(f->bsSkinExPanel2), (TRect{0, 0, 159, 113}));
+    EXPECT_EQ(f->bsSkinExPanel3->Parent(), f->bsSkinScrollBox1);
+    EXPECT_EQ(BoundsOf(f->bsSkinExPanel3), (TRect{0, 113, 159, 335}));
+    for (skin::TbsSkinExPanel* p : {f->bsSkinExPanel2, f->bsSkinExPanel3}) {
+        EXPECT_EQ(p->RollKind(), skin::rkRollVertical);
+        EXPECT_TRUE(p->ShowRollButton());
+        EXPECT_TRUE(p->ShowCloseButton());
+    }
+    EXPECT_EQ(f->bsSkinExPanel2->Caption(), "Speicherkapazität:");
+    EXPECT_EQ(f->bsSkinExPanel3->Caption(), "Laufwerksinformation:");
+
+    // MB and KB: one radio group, MB checked.
+    EXPECT_EQ(f->MB->Parent(), f->bsSkinExPanel2);
+    EXPECT_EQ(BoundsOf(f->MB).TopLeft(), (TPoint{8, 88}));
+    EXPECT_EQ(BoundsOf(f->KB).TopLeft(), (TPoint{72, 88}));
+    EXPECT_EQ(f->MB->Width(), 49);
+    EXPECT_EQ(f->MB->Caption(), "MB");
+    EXPECT_EQ(f->KB->Caption(), "KB");
+    EXPECT_TRUE(f->MB->Radio() && f->KB->Radio());
+    EXPECT_EQ(f->MB->GroupIndex(), 1);
+    EXPECT_EQ(f->KB->GroupIndex(), 1);
+    EXPECT_TRUE(f->MB->Checked());
+    EXPECT_FALSE(f->KB->Checked());
+
+    EXPECT_EQ(BoundsOf(f->bsSkinPanel1), (TRect{177, 22, 742, 515}));
+}
+
+TEST_F(MainFormTest, ResizingOrRollingTheLeftPanelKeepsTheChartFillingTheRest) {
+    form->SetClientSize(900, 600);
+    EXPECT_EQ(BoundsOf(form->bsSkinExPanel1), (TRect{0, 22, 177, 581}));
+    EXPECT_EQ(BoundsOf(form->bsSkinPanel1), (TRect{177, 22, 900, 581}));
+    EXPECT_EQ(form->StatusBar1->Top(), 581);
+    form->bsSkinExPanel1->SetRollState(true);
+    const int rolled = form->bsSkinExPanel1->Width();
+    EXPECT_LT(rolled, 177);
+    EXPECT_EQ(BoundsOf(form->bsSkinPanel1), (TRect{rolled, 22, 900, 581}));
+    form->bsSkinExPanel1->SetRollState(false);
+    EXPECT_EQ(BoundsOf(form->bsSkinPanel1), (TRect{177, 22, 900, 581}));
+}
+
+TEST_F(MainFormTest, RollingUpTheCapacityPanelMovesTheDetailsPanelUp) {
+    form->bsSkinExPanel2->SetRollState(true);
+    EXPECT_FALSE(form->Label14->Visible());
+    EXPECT_EQ(form->bsSkinExPanel3->Top(), form->bsSkinExPanel2->Height());
+    EXPECT_LT(form->bsSkinExPanel2->Height(), 113);
+    form->bsSkinExPanel2->SetRollState(false);
+    EXPECT_TRUE(form->Label14->Visible());
+    EXPECT_EQ(form->bsSkinExPanel3->Top(), 113);
+}
+
 TEST_F(MainFormTest, CapacityLabelsShowTheirDesignCaptionsInTheirColours) {
     // The window as described, before its creation handler's first refresh.
     TForm1* described = new TForm1(application.get());
@@ -53,7 +124,6 @@ TEST_F(MainFormTest, CapacityLabelsShowTheirDesignCaptionsInTheirColours) {
         bool bold;
         TColor color;
     };
-    const TPoint o = TForm1::kCapacityPanelOrigin;
     for (const Expected& e : {Expected{described->Label8, "Frei:", 8, 32, true, clBlue},
                               Expected{described->Label14, "Frei", 72, 32, false, clBlue},
                               Expected{described->Label3, "Belegt:", 8, 48, true, clRed},
@@ -61,9 +131,10 @@ TEST_F(MainFormTest, CapacityLabelsShowTheirDesignCaptionsInTheirColours) {
                               Expected{described->Label16, "Gesamt:", 8, 64, true, clGreen},
                               Expected{described->Label17, "Gesamt", 72, 64, false, clGreen}}) {
         SCOPED_TRACE(e.caption);
+        EXPECT_EQ(e.label->Parent(), described->bsSkinExPanel2);
         EXPECT_EQ(e.label->Caption(), e.caption);
-        EXPECT_EQ(e.label->Left(), o.X + e.x);
-        EXPECT_EQ(e.label->Top(), o.Y + e.y);
+        EXPECT_EQ(e.label->Left(), e.x);
+        EXPECT_EQ(e.label->Top(), e.y);
         EXPECT_EQ(e.label->Font()->Style().Contains(fsBold), e.bold);
         EXPECT_EQ(e.label->Font()->Color(), e.color);
     }
@@ -77,7 +148,8 @@ TEST_F(MainFormTest, DetailValueLabelsSitSixteenPixelsBelowTheirCaptions) {
     int captionY = 24;
     for (auto [caption, value] : pairs) {
         SCOPED_TRACE(caption->Caption());
-        EXPECT_EQ(caption->Top(), TForm1::kDetailsPanelOrigin.Y + captionY);
+        EXPECT_EQ(caption->Parent(), d->bsSkinExPanel3);
+        EXPECT_EQ(caption->Top(), captionY);
         EXPECT_EQ(value->Top(), caption->Top() + 16);
         EXPECT_TRUE(caption->Font()->Style().Contains(fsBold));
         EXPECT_FALSE(value->Font()->Style().Contains(fsBold));
@@ -86,19 +158,17 @@ TEST_F(MainFormTest, DetailValueLabelsSitSixteenPixelsBelowTheirCaptions) {
     }
 }
 
-TEST_F(MainFormTest, StartingShowsTheSecondDriveInTheLabelsAndTheChart) {
-    // FormCreate selected entry 1 of the machine's drive list and refreshed.
-    std::string entry = form->bsSkinDriveComboBox1->Text();
-    ASSERT_EQ(form->bsSkinDriveComboBox1->ItemIndex(), 1) << "the machine lists fewer than two drives";
-    EXPECT_EQ(form->Label13->Caption(), entry.substr(0, 1));
-    EXPECT_TRUE(std::regex_match(form->Label17->Caption(), std::regex("-?[0-9]+ MB")));
-    EXPECT_TRUE(std::regex_match(form->Label15->Caption(), std::regex("[0-9]+")));
-    chart::TSCPie& pie = form->SCPie1->Chart();
-    EXPECT_EQ(pie.BottomCaption(), "Laufwerk: " + entry);
-    EXPECT_EQ(pie.GetSeriesName(1), "Frei (" + form->Label14->Caption() + ")");
-    EXPECT_EQ(pie.GetSeriesName(2), "Belegt (" + form->Label1->Caption() + ")");
+TEST_F(MainFormTest, ChartFillsItsPanelWithTheStartSettingsAndThePopupMenu) {
     // The chart fills the panel inside the Chrome skin's frame, 2 pixels on every side.
     EXPECT_EQ(form->SCPie1->BoundsRect(), (TRect{2, 2, 563, 491}));
+    EXPECT_EQ(form->SCPie1->PopupMenu(), form->bsSkinPopupMenu2);
+    EXPECT_FALSE(form->Image2->Visible());
+    chart::TSCPie& pie = form->SCPie1->Chart();
+    EXPECT_EQ(pie.Kind(), chart::ckPie);
+    EXPECT_TRUE(pie.Chart3D());
+    EXPECT_EQ(pie.AntiAlias(), chart::aaHi);
+    EXPECT_TRUE(pie.Legend().Visible());
+    EXPECT_EQ(pie.Legend().Alignment(), chart::laBottom);
 }
 
 TEST_F(MainFormTest, AClickOnASliceOrItsLegendEntryPullsItOutAndBack) {
@@ -111,6 +181,14 @@ TEST_F(MainFormTest, AClickOnASliceOrItsLegendEntryPullsItOutAndBack) {
     pie.OnClickOnChart(pie, {}, 0, 0, 0);  // nothing hit
     EXPECT_FALSE(pie.GetSliceExploded(1));
     EXPECT_FALSE(pie.GetSliceExploded(2));
+    // A refresh keeps the pulled-out slice.
+    pie.OnClickOnChart(pie, {}, 2, 1, 0);
+    form->RefreshDrive();
+    EXPECT_TRUE(pie.GetSliceExploded(2));
+    // A doughnut keeps none.
+    form->Doughnut1->Click();
+    pie.OnClickOnChart(pie, {}, 1, 1, 0);
+    EXPECT_FALSE(pie.GetSliceExploded(1));
 }
 
 TEST_F(MainFormTest, ClickingTheUsedSlicePullsOutThatSlice) {
@@ -162,6 +240,7 @@ TEST_F(MainFormTest, StatusBarClockIsEmptyUntilTheFirstTickThenShowsDateAndTime)
 }
 
 TEST(VelmoraForms, CreatedInOrderWithOnlyTheMainWindowShownAndGoneInReverse) {
+    apptest::ScopedSettingsFolder settings;
     wm::headless::HeadlessSession h{1280, 1024};
     auto application = std::make_unique<vcl::TApplication>();
     application->CreateForm<TForm1>();
@@ -179,4 +258,5 @@ TEST(VelmoraForms, CreatedInOrderWithOnlyTheMainWindowShownAndGoneInReverse) {
     EXPECT_FALSE(Form3->Visible());
     EXPECT_FALSE(Form4->Visible());
     application.reset();
+    EXPECT_EQ(Form1, nullptr);
 }

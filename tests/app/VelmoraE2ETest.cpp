@@ -4,14 +4,30 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <filesystem>
 
 #include "ChildProcess.h"
 #include "XQueries.h"
 #include "XvfbServer.h"
+#include "os/TempFolder.h"
 
 using namespace x11test;
 
 namespace {
+
+// The program runs from a folder of its own: it writes its settings file beside itself.
+class ProgramCopy {
+public:
+    ProgramCopy() {
+        std::error_code error;
+        std::filesystem::create_hard_link(VELMORA_PATH, Path(), error);
+        if (error) std::filesystem::copy_file(VELMORA_PATH, Path(), error);
+    }
+    std::string Path() const { return folder_.File("velmora"); }
+
+private:
+    testing_support::TempFolder folder_;
+};
 
 // The clock panel: the lower-left part of the window, above the frame's bottom edge.
 TRect ClockArea(const TRect& window) {
@@ -34,7 +50,8 @@ bool ShowsStatusBarColour(const std::vector<uint32_t>& pixels) {
 void StartCentredClockRunsAndCloses(XvfbServer& xvfb) {
     XConnection x(xvfb.Name());
     ASSERT_TRUE(x);
-    ChildProcess velmora({VELMORA_PATH}, xvfb.Name());
+    ProgramCopy program;
+    ChildProcess velmora({program.Path()}, xvfb.Name());
     std::optional<::Window> window;
     ASSERT_TRUE(WaitUntil([&] { return (window = x.FindViewableWindow("Velmora")).has_value(); }));
 
@@ -71,7 +88,8 @@ TEST(VelmoraE2E, WithoutAWindowManagerTheWindowTakesTheFocusItself) {
     XvfbServer xvfb;
     ASSERT_TRUE(xvfb.Running());
     XConnection x(xvfb.Name());
-    ChildProcess velmora({VELMORA_PATH}, xvfb.Name());
+    ProgramCopy program;
+    ChildProcess velmora({program.Path()}, xvfb.Name());
     std::optional<::Window> window;
     ASSERT_TRUE(WaitUntil([&] { return (window = x.FindViewableWindow("Velmora")).has_value(); }));
     EXPECT_TRUE(WaitUntil([&] { return x.FocusWindow() == *window; }, 5s));
@@ -86,7 +104,8 @@ TEST(VelmoraE2E, UnderAWindowManagerTheWorkAreaAndFocusComeFromIt) {
     XConnection x(xvfb.Name());
     ASSERT_EQ(x.WorkArea().Top, 100);
     {
-        ChildProcess velmora({VELMORA_PATH}, xvfb.Name());
+        ProgramCopy program;
+        ChildProcess velmora({program.Path()}, xvfb.Name());
         std::optional<::Window> window;
         ASSERT_TRUE(WaitUntil([&] { return (window = x.FindViewableWindow("Velmora")).has_value(); }));
         EXPECT_TRUE(WaitUntil([&] { return x.FocusWindow() == *window; }, 5s));
