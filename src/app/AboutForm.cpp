@@ -1,4 +1,5 @@
 #include "app/AboutForm.h"
+#include "app/SkinnedFrame.h"
 
 #include "app/AppIcon.h"
 #include "app/MainForm.h"
@@ -21,7 +22,7 @@ TForm2::TForm2(vcl::TComponent* owner) : vcl::TForm(owner), OpenDocument(os::She
     BeginLoading();
     SetName("Form2");
     SetCaption("Über...");
-    SetBorderStyle(vcl::bsSingle);
+    SetBorderStyle(vcl::bsSizeable);
     SetBorderIcons({});
     SetPosition(vcl::poDesktopCenter);
     SetClientSize(kClientWidth, kClientHeight);
@@ -77,6 +78,8 @@ TForm2::TForm2(vcl::TComponent* owner) : vcl::TForm(owner), OpenDocument(os::She
     Schliessen1->SetCaption("Schliessen");
     Schliessen1->OnClick = [this](vcl::TObject* s) { Schliessen1Click(s); };
     bsSkinPopupMenu1->Items()->Add(Schliessen1);
+    bsBusinessSkinForm1 = AttachSkinnedFrame(this, MainSkin(), {skin::biSystemMenu}, bsSkinPopupMenu1);
+    SetClientSizeInFrame(this, *bsBusinessSkinForm1, kClientWidth, kClientHeight);
     Form2 = this;
 }
 

@@ -8,6 +8,7 @@
 
 #include "skin/controls/TbsSkinButton.h"
 #include "skin/controls/TbsSkinGroupBox.h"
+#include "skin/frame/TbsBusinessSkinForm.h"
 #include "skin/menus/TbsSkinPopupMenu.h"
 #include "vcl/TForm.h"
 #include "vcl/TImage.h"
@@ -34,6 +35,7 @@ public:
     vcl::TImage* Image1;
     skin::TbsSkinButton* bsSkinButton1;
     skin::TbsSkinPopupMenu* bsSkinPopupMenu1;
+    skin::TbsBusinessSkinForm* bsBusinessSkinForm1;
     vcl::TMenuItem* Schliessen1;
 
     void Label4Click(vcl::TObject* sender);

@@ -1,4 +1,5 @@
 #include "app/ChartOptionsForm.h"
+#include "app/SkinnedFrame.h"
 
 #include <charconv>
 
@@ -89,6 +90,8 @@ TForm3::TForm3(vcl::TComponent* owner, os::IniFile settings) : vcl::TForm(owner)
     for (skin::TbsSkinColorComboBox* picker : {bsSkinColorComboBox1, bsSkinColorComboBox2, bsSkinColorComboBox3})
         picker->HandleNeeded();
     BindHandlers();
+    bsBusinessSkinForm1 = AttachSkinnedFrame(this, MainSkin(), {skin::biSystemMenu}, bsSkinPopupMenu1);
+    SetClientSizeInFrame(this, *bsBusinessSkinForm1, kClientWidth, kClientHeight);
     Form3 = this;
 }
 

@@ -16,6 +16,7 @@
 #include "skin/controls/TbsSkinComboBox.h"
 #include "skin/controls/TbsSkinEdit.h"
 #include "skin/controls/TbsSkinGroupBox.h"
+#include "skin/frame/TbsBusinessSkinForm.h"
 #include "skin/menus/TbsSkinPopupMenu.h"
 #include "vcl/TForm.h"
 #include "vcl/TLabel.h"
@@ -43,6 +44,7 @@ public:
     skin::TbsSkinColorComboBox *bsSkinColorComboBox1, *bsSkinColorComboBox2, *bsSkinColorComboBox3;
     // The frame's system menu: "Schliessen".
     skin::TbsSkinPopupMenu* bsSkinPopupMenu1;
+    skin::TbsBusinessSkinForm* bsBusinessSkinForm1;
     vcl::TMenuItem* Schliessen1;
 
     void bsSkinButton2Click(vcl::TObject* sender);

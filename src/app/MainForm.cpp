@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/MainForm.h"
+#include "app/SkinnedFrame.h"
 #include "skin/EmbeddedSkin.h"
 
 namespace app {
@@ -26,6 +27,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner), clock_(os::QueryLocaleFormats(
     // Menus first: the chart and the frame refer to them.
     BuildMenuPictures();
     BuildMainMenu();
+    BuildMenuBar();
     BuildSystemMenu();
     BuildChartPopupMenu();
     SavePictureDialog1 = new skin::TbsSavePictureDialog(this);
@@ -48,7 +50,25 @@ TForm1::TForm1(TComponent* owner) : TForm(owner), clock_(os::QueryLocaleFormats(
     OnCreate = [this](TObject* sender) { FormCreate(sender); };
     OnDestroy = [this](TObject* sender) { FormDestroy(sender); };
     OnEndSession = [this](TObject* sender, bool ending) { FormEndSession(sender, ending); };
+
+    bsBusinessSkinForm1 = AttachSkinnedFrame(this, &bsSkinData1, {skin::biSystemMenu, skin::biMinimize, skin::biRollUp},
+                                             bsSkinPopupMenu1);
+    bsBusinessSkinForm1->SetMainMenuBar(bsSkinMainMenuBar1);
+    bsSkinMainMenuBar1->SetBusinessSkinForm(bsBusinessSkinForm1);
+    // The skinned frame is thinner than the window's own: keep the designed client area.
+    SetClientSizeInFrame(this, *bsBusinessSkinForm1, kClientWidth, kClientHeight);
     Form1 = this;
+}
+
+void TForm1::BuildMenuBar() {
+    bsSkinMainMenuBar1 = new skin::TbsSkinMainMenuBar(this);
+    bsSkinMainMenuBar1->SetName("bsSkinMainMenuBar1");
+    bsSkinMainMenuBar1->SetParent(this);
+    bsSkinMainMenuBar1->SetUseSkinFont(false);
+    bsSkinMainMenuBar1->DefItemFont()->SetName("Verdana");
+    bsSkinMainMenuBar1->DefItemFont()->SetHeight(-11);
+    bsSkinMainMenuBar1->SetMainMenu(bsSkinMainMenu1);
+    bsSkinMainMenuBar1->SetSkinData(&bsSkinData1);
 }
 
 TForm1::~TForm1() {

@@ -5,8 +5,8 @@
 // (MainFormLayout.cpp, MainFormMenus.cpp); the refresh is MainFormRefresh.cpp, the
 // commands MainFormCommands.cpp, the window's settings MainFormSettings.cpp.
 //
-// The top 22 pixels of the client area stay free for the skinned menu bar, which the
-// skinned frame puts there.
+// The skinned frame replaces the window's own; the skinned menu bar takes the top 22
+// pixels of the client area.
 
 #include <memory>
 #include <string>
@@ -25,7 +25,9 @@
 #include "skin/controls/TbsSkinPanel.h"
 #include "skin/controls/TbsSkinScrollBox.h"
 #include "skin/frame/FormSkinNotices.h"
+#include "skin/frame/TbsBusinessSkinForm.h"
 #include "skin/frame/TbsSkinMainMenu.h"
+#include "skin/frame/TbsSkinMainMenuBar.h"
 #include "skin/menus/TbsSkinPopupMenu.h"
 #include "vcl/TForm.h"
 #include "vcl/TImage.h"
@@ -83,6 +85,8 @@ public:
 
     TImageList* ImageList1;
     skin::TbsSkinMainMenu* bsSkinMainMenu1;
+    skin::TbsSkinMainMenuBar* bsSkinMainMenuBar1;
+    skin::TbsBusinessSkinForm* bsBusinessSkinForm1;
     TMenuItem *Datei1, *Aktualisieren1, *N3, *DiagrammOptionen2, *N1, *Diegrammspeichern1, *Diagrammdrucken1,
         *Zwischenablage1, *N2, *Beenden2, *Info1, *Hilfe1, *ber1;
     skin::TbsSkinPopupMenu* bsSkinPopupMenu1;  // the frame's system menu
@@ -173,6 +177,7 @@ private:
     void BuildStatusBar();
     void BuildMenuPictures();
     void BuildMainMenu();
+    void BuildMenuBar();
     void BuildSystemMenu();
     void BuildChartPopupMenu();
     void BuildHotKeys();

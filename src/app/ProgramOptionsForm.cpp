@@ -1,4 +1,5 @@
 #include "app/ProgramOptionsForm.h"
+#include "app/SkinnedFrame.h"
 
 #include "app/MainForm.h"
 
@@ -24,6 +25,8 @@ TForm4::TForm4(vcl::TComponent* owner) : vcl::TForm(owner) {
     Schliessen1->SetCaption("Schliessen");
     Schliessen1->OnClick = [this](vcl::TObject* s) { Schliessen1Click(s); };
     bsSkinPopupMenu1->Items()->Add(Schliessen1);
+    bsBusinessSkinForm1 = AttachSkinnedFrame(this, (Form1 ? &Form1->bsSkinData1 : nullptr), {skin::biSystemMenu}, bsSkinPopupMenu1);
+    bsBusinessSkinForm1->SetShowIcon(true);  // no border: no frame is drawn
     Form4 = this;
 }
 

@@ -2,6 +2,7 @@
 // Form4, "Programm-Optionen": an empty borderless window, created hidden at start-up and
 // never shown; its system menu has "Schliessen".
 
+#include "skin/frame/TbsBusinessSkinForm.h"
 #include "skin/menus/TbsSkinPopupMenu.h"
 #include "vcl/TForm.h"
 
@@ -16,6 +17,7 @@ public:
     static constexpr int kClientHeight = 227;
 
     skin::TbsSkinPopupMenu* bsSkinPopupMenu1;
+    skin::TbsBusinessSkinForm* bsBusinessSkinForm1;
     vcl::TMenuItem* Schliessen1;
 
     void Schliessen1Click(vcl::TObject* sender);

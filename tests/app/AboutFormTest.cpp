@@ -46,6 +46,7 @@ int Distance(TColor a, TColor b) {
 TEST_F(AboutFormTest, WindowLabelsPictureAndButtonAreAsDescribed) {
     EXPECT_EQ(about->Name(), "Form2");
     EXPECT_EQ(about->Caption(), "Über...");
+    about->HandleNeeded();  // the client area inside the skinned frame, as the window has it
     EXPECT_EQ(about->ClientWidth(), 277);
     EXPECT_EQ(about->ClientHeight(), 204);
     EXPECT_TRUE(about->BorderIcons().Empty());

@@ -1,6 +1,5 @@
 // The chart's popup menu opened by a right click and used with the mouse, on the headless
-// display. A small menu host plays the skinned frame's part (the frame shows the menus
-// of its form).
+// display, opened by the main window's skinned frame.
 //
 // With VELMORA_SCREENSHOT_DIR set, the open menu is saved there as app-main-popup.png.
 
@@ -19,30 +18,16 @@ using namespace app;
 
 namespace {
 
-class TMenuHost : public TComponent, public skin::SkinMenuHost {
-public:
-    TMenuHost(TForm1* form) : TComponent(form), engine(new skin::TbsSkinMenu(this)), skin(&form->bsSkinData1) {
-        engine->SetFrameWindow(form->Handle());
-    }
-    skin::TbsSkinMenu* SkinMenuEngine() override { return engine; }
-    skin::TbsSkinData* MenuSkinData() override { return skin; }
-    void SkinMenuOpening() override {}
-    skin::TbsSkinMenu* engine;
-    skin::TbsSkinData* skin;
-};
-
 class MainFormPopupMenuTest : public apptest::MainFormFixture {
 protected:
-    TMenuHost* host = nullptr;
-
     void SetUp() override {
         MainFormFixture::SetUp();
         h.Display().SetWorkArea({0, 0, 1280, 1024});
         form->Show();
-        host = new TMenuHost(form);
         h.ProcessPending();
     }
-    skin::TbsSkinMenu& Engine() { return *host->engine; }
+    // The main window's skinned frame opens its menus.
+    skin::TbsSkinMenu& Engine() { return *form->bsBusinessSkinForm1->SkinMenuEngine(); }
     TPoint ItemCentre(int level, int index) {
         TRect r = Engine().Levels(level)->ItemScreenRect(index);
         return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};

@@ -190,6 +190,13 @@ int TbsBusinessSkinForm::PlainCaptionHeight() const {
     return FrameToolWindow() ? wm::DefaultFrame::kToolCaptionHeight : wm::DefaultFrame::kCaptionHeight;
 }
 
+TRect TbsBusinessSkinForm::FrameMargins() const {
+    if (!HasBorder()) return {};
+    if (!skinned_) return {3, PlainCaptionHeight() + 3, 3, 3};
+    const TRect& client = geometry_.client;
+    return {client.Left, client.Top, geometry_.width - client.Right, geometry_.height - client.Bottom};
+}
+
 TRect TbsBusinessSkinForm::WorkOrScreen() const {
     return maximizeOnFullScreen_ ? wm::GetScreenRect() : wm::GetWorkArea();
 }

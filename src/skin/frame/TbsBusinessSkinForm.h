@@ -147,6 +147,9 @@ public:
     bool RolledUp() const { return rolledUp_; }
     TRect RestoreBounds() const { return restoreBounds_; }
     const FrameGeometry& Geometry() const { return geometry_; }
+    // The frame's width on each side of the client area (left, top, right, bottom), as
+    // the window will have it; all 0 for a window without border.
+    TRect FrameMargins() const;
     int ElementCount() const { return static_cast<int>(elements_.size()); }
     TbsActiveSkinObject* Element(int index) const;
     TbsActiveSkinObject* FindElement(const std::string& name) const;
