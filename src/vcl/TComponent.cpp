@@ -93,8 +93,25 @@ void TComponent::EndLoading() {
     for (TComponent* c : owned) c->state_.Exclude(csLoading);
     state_.Exclude(csLoading);
     for (TComponent* c : owned)
-        if (std::find(components_.begin(), components_.end(), c) != components_.end()) c->Loaded();
+        if (std::find(components_.begin(), components_.end(), c) != components_.end()) {
+            c->EndNestedLoading();
+            c->Loaded();
+        }
     Loaded();
+}
+
+// A component made by another one while the form was loading (the timer of a menu
+// engine inside a frame component, say) carries the mark too; it ends with its owner.
+void TComponent::EndNestedLoading() {
+    std::vector<TComponent*> nested;
+    for (TComponent* c : components_)
+        if (c->IsLoading()) nested.push_back(c);
+    for (TComponent* c : nested) c->state_.Exclude(csLoading);
+    for (TComponent* c : nested)
+        if (std::find(components_.begin(), components_.end(), c) != components_.end()) {
+            c->EndNestedLoading();
+            c->Loaded();
+        }
 }
 
 void TComponent::FreeNotification(TComponent* component) {

@@ -76,6 +76,7 @@ protected:
     void SetComponentStateFlag(TComponentStateValue flag, bool on) { state_.Set(flag, on); }
 
 private:
+    void EndNestedLoading();
     void DropFreeNotifications();
 
     TComponent* owner_ = nullptr;

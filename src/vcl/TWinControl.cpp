@@ -190,16 +190,21 @@ void TWinControl::BoundsChanged(bool sizeChanged) {
 void TWinControl::SyncBoundsFromWindow() {
     if (!handle_) return;
     TRect r = wm::GetWindowBounds(handle_);
+    bool sized = false;
     if (r != BoundsRect()) {
-        bool sized = r.Width() != Width() || r.Height() != Height();
+        sized = r.Width() != Width() || r.Height() != Height();
         StoreBounds(r);
         BoundsChanged(sized);
     }
-    // The frame may have changed alone (a frame component's WM_NCCALCSIZE).
+    // The frame may have changed alone (a frame component's WM_NCCALCSIZE): the client
+    // area then has a new size although the window kept its own, and whoever lays out
+    // by the client size must hear of it.
     TRect client = wm::GetClientRect(handle_);
     if (client != lastClientRect_) {
+        bool clientSized = client.Width() != lastClientRect_.Width() || client.Height() != lastClientRect_.Height();
         lastClientRect_ = client;
         Realign();
+        if (clientSized && !sized) Resize();
     }
 }
 

@@ -1,10 +1,12 @@
 // Ownership, references between components, loading, fonts and bitmaps.
+#include <algorithm>
 #include <sstream>
 
 #include "VclTestSupport.h"
 #include "vcl/TBitmap.h"
 #include "vcl/TLabel.h"
 #include "vcl/TPopupMenu.h"
+#include "vcl/TTimer.h"
 
 using namespace vcltest;
 
@@ -97,9 +99,16 @@ public:
         label = new TLabel(this);
         label->SetParent(this);
         log->push_back(label->IsLoading() ? "Label lädt" : "Label lädt nicht");
+        // A component that makes its own timer while the form is loading.
+        holder = new TComponent(this);
+        timer = new TTimer(holder);
+        timer->SetInterval(100);
+        timer->SetOnTimer([this](TObject*) { log_->push_back("tick"); });
         OnCreate = [this](TObject*) { log_->push_back("OnCreate"); };
     }
     TLabel* label;
+    TComponent* holder;
+    TTimer* timer;
 
 protected:
     void Loaded() override {
@@ -120,6 +129,11 @@ TEST_F(VclTest, DescriptionIsAppliedWhileLoadingThenLoadedThenOnCreate) {
     EXPECT_FALSE(form->IsLoading());
     EXPECT_FALSE(form->label->IsLoading());
     EXPECT_EQ(app->MainForm(), form);
+    // Components owned by the form's components finish loading with the form: the
+    // nested timer runs.
+    EXPECT_FALSE(form->timer->IsLoading());
+    h.Advance(250);
+    EXPECT_EQ(std::count(log.begin(), log.end(), "tick"), 2);
 }
 
 TEST_F(VclTest, FormsAreDestroyedInTheReverseOrderOfTheirCreation) {
