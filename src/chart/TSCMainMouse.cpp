@@ -73,9 +73,23 @@ void TSCMain::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     if (OnMouseDown) OnMouseDown(*this, button, shift, x, y);
     if (button != TMouseButton::mbLeft) return;
     mousePressed_ = true;
-    // With hover on, the press position is already the current hit.
-    if (showHint_) HideHint();
-    else HitTest(x, y, hit_);
+    // The press is hit-tested where it happens, hover or not: a click can come without a
+    // move before it (a warped pointer, a tap, the move swallowed after a change), and
+    // the last move's hit would then name another place or nothing.
+    if (!showHint_) {
+        HitTest(x, y, hit_);
+        return;
+    }
+    HideHint();
+    const TChartHit old = hit_;
+    const bool found = HitTest(x, y, hit_);
+    if (hit_.SameTarget(old)) return;
+    // The outline follows the press, so it keeps matching the current hit (the release
+    // or the next move removes it by drawing it again).
+    gfx::Canvas* screen = ScreenCanvas();
+    if (!screen) return;
+    DrawFocus(*screen, old, false);
+    if (found) DrawFocus(*screen, hit_, true);
 }
 
 void TSCMain::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {

@@ -218,3 +218,27 @@ TEST_F(ChartControlTest, AlignedControlGivesTheChartItsSize) {
     EXPECT_EQ(control->Chart().ChartBitmap().Width(), 400);  // repainted at the new size
     EXPECT_EQ(control->Chart().PieRect().Width(), 300);
 }
+
+TEST_F(ChartControlTest, ClicksNeedNoHoverBeforeThem) {
+    TSCPieControl* control = MakeChart();
+    int clicks = 0, clicked = 0;
+    control->Chart().OnClickOnChart = [&](TSCMain&, TShiftState, int s, int, int) {
+        ++clicks;
+        clicked = s;
+    };
+    // One move straight into the click: after the changes that move is not hovered.
+    h.Click(100 + 150, 100 + 50);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(clicked, 1);
+    // Pressed on slice 2, released on slice 1: nothing; then pressed and released again
+    // where the pointer stands, with no move in between: slice 1.
+    Hover(50, 150);
+    h.Press();
+    h.MoveTo(100 + 150, 100 + 50);
+    h.Release();
+    EXPECT_EQ(clicks, 1);
+    h.Press();
+    h.Release();
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(clicked, 1);
+}

@@ -255,3 +255,91 @@ TEST(HitTest, DoughnutFocusOutlineIsUndoneByDrawingItAgain) {
     pie.DrawFocus(host.canvas, slice1, true);
     EXPECT_EQ(changed(), 0);
 }
+
+// With hover on, a press is hit-tested where it happens: a click can arrive with no move
+// before it (a warped pointer, a tap, or the one move swallowed after a change), and the
+// last move's hit then names another place or nothing.
+TEST(HitTest, PressWithoutAMoveBeforeItHitsWhatIsUnderThePress) {
+    TSCPie pie;
+    Plain(pie, 400, 200, false, {25, 75});
+    pie.SetExploded(false);
+    pie.SetFont(charttest::Font14());
+    pie.Legend().SetVisible(true);
+    pie.SetShowHint(true);
+    charttest::FakeHost host(pie);
+    pie.Paint(host.canvas);
+    Clicks clicks(pie);
+    const TRect r = pie.PieRect();
+    const TPoint onSlice1{r.Left + r.Width() * 3 / 4, r.Top + r.Height() / 4};
+    const TPoint onSlice2{r.Left + r.Width() / 4, r.Top + r.Height() * 3 / 4};
+    const TRect lr = pie.LegendRect();
+    const TPoint onEntry2{lr.Left + 3, lr.Top + lr.Height() * 3 / 4};
+    ASSERT_TRUE(pie.SkipNextMove());
+
+    // No hover yet (the first move after a change is ignored): the press finds slice 1.
+    pie.MouseMove(0, onSlice1.X, onSlice1.Y);
+    EXPECT_EQ(pie.CurrentHit().Series, 0);
+    pie.MouseDown(TMouseButton::mbLeft, ssLeft, onSlice1.X, onSlice1.Y);
+    pie.MouseUp(TMouseButton::mbLeft, 0, onSlice1.X, onSlice1.Y);
+    EXPECT_EQ(clicks.count, 1);
+    EXPECT_EQ(clicks.series, 1);
+    EXPECT_EQ(clicks.point, 1);
+    EXPECT_EQ(clicks.legend, 0);
+
+    // Hovering slice 2, then pressing on the legend's second entry without a move.
+    pie.MouseMove(0, onSlice2.X, onSlice2.Y);
+    ASSERT_EQ(pie.CurrentHit().Series, 2);
+    pie.MouseDown(TMouseButton::mbLeft, ssLeft, onEntry2.X, onEntry2.Y);
+    EXPECT_EQ(pie.CurrentHit().LegendItem, 2);
+    pie.MouseUp(TMouseButton::mbLeft, 0, onEntry2.X, onEntry2.Y);
+    EXPECT_EQ(clicks.count, 2);
+    EXPECT_EQ(clicks.series, 0);
+    EXPECT_EQ(clicks.legend, 2);
+
+    // Hovering slice 1, pressing on slice 2 and releasing on slice 1: the press and the
+    // release name different slices, so nothing is clicked.
+    pie.MouseMove(0, onSlice1.X, onSlice1.Y);
+    pie.MouseDown(TMouseButton::mbLeft, ssLeft, onSlice2.X, onSlice2.Y);
+    pie.MouseUp(TMouseButton::mbLeft, 0, onSlice1.X, onSlice1.Y);
+    EXPECT_EQ(clicks.count, 2);
+    // A press with nothing under it clicks nothing, whatever was hovered before.
+    pie.MouseMove(0, onSlice1.X, onSlice1.Y);
+    pie.MouseDown(TMouseButton::mbLeft, ssLeft, 2, 2);
+    EXPECT_EQ(pie.CurrentHit().Series, 0);
+    pie.MouseUp(TMouseButton::mbLeft, 0, onSlice1.X, onSlice1.Y);
+    EXPECT_EQ(clicks.count, 2);
+}
+
+// The focus outline follows the press, so it always matches the current hit: the old
+// target's outline goes, the pressed one's appears, and the click removes it again.
+TEST(HitTest, PressMovesTheFocusOutlineAndTheClickRemovesIt) {
+    TSCPie pie;
+    Plain(pie, 200, 200, false, {25, 75});
+    pie.SetExploded(false);
+    pie.SetShowHint(true);
+    charttest::FakeHost host(pie);
+    pie.Paint(host.canvas);
+    const gfx::Bitmap clean = host.screen;
+    auto changedIn = [&](const TRect& rect) {
+        int n = 0;
+        for (int y = rect.Top; y < rect.Bottom; ++y)
+            for (int x = rect.Left; x < rect.Right; ++x) n += host.screen.Pixel(x, y) != clean.Pixel(x, y);
+        return n;
+    };
+    const TRect upperRight{101, 0, 200, 99}, lowerLeft{0, 102, 98, 200};
+    pie.MouseMove(0, 1, 1);  // the skipped move
+    pie.MouseMove(0, 50, 150);
+    ASSERT_EQ(pie.CurrentHit().Series, 2);
+    ASSERT_GT(changedIn(lowerLeft), 50);
+    ASSERT_NE(pie.HintWindow(), nullptr);
+
+    pie.MouseDown(TMouseButton::mbLeft, ssLeft, 150, 50);  // slice 1, no move before
+    EXPECT_EQ(pie.HintWindow(), nullptr);                  // the press closes the hint
+    EXPECT_EQ(changedIn(lowerLeft), 0);
+    EXPECT_GT(changedIn(upperRight), 50);
+    pie.MouseMove(0, 151, 51);  // moves while pressed do no hover work
+    EXPECT_EQ(pie.HintWindow(), nullptr);
+    pie.MouseUp(TMouseButton::mbLeft, 0, 151, 51);
+    EXPECT_EQ(changedIn({0, 0, 200, 200}), 0);
+    EXPECT_EQ(pie.CurrentHit().Series, 0);
+}

@@ -100,6 +100,32 @@ TEST_F(MainWindowChartTest, ARefreshFillsTheChartAndRepaintsOnce) {
     EXPECT_EQ(pie.GetPercent(1, 1), 0.0f);
 }
 
+TEST_F(MainWindowChartTest, ClicksWithoutAHoverBeforeThemToggleWhatIsUnderThePress) {
+    TSCPie& pie = chart->Chart();
+    ShowDriveSpace(pie, 25, 75, cuMB, "c:");
+    h.ProcessPending();
+    pie.OnClickOnChart = [&](TSCMain&, TShiftState, int s, int, int l) { ToggleClickedSlice(pie, s, l); };
+    const TRect r = pie.PieRect();
+    const TPoint onSlice2 = ScreenOf({r.Left + r.Width() / 5, r.Top + r.Height() / 2});
+    const TRect lr = pie.LegendRect();
+    const TPoint entry1 = ScreenOf({lr.Left + 4, lr.Top + lr.Height() / 2});
+    // Straight after the refresh, one move and the click (a warped pointer, a script).
+    h.Click(onSlice2.X, onSlice2.Y);
+    EXPECT_TRUE(pie.GetSliceExploded(2));
+    h.ProcessPending();
+    // Pressed on the chart and released on the legend: no click. Pressed again on the
+    // legend entry with no move before it: the entry's slice toggles.
+    Aim({onSlice2.X + 1, onSlice2.Y});
+    h.Press();
+    h.MoveTo(entry1.X, entry1.Y);
+    h.Release();
+    EXPECT_FALSE(pie.GetSliceExploded(1));
+    h.Press();
+    h.Release();
+    EXPECT_TRUE(pie.GetSliceExploded(1));
+    EXPECT_TRUE(pie.GetSliceExploded(2));
+}
+
 TEST_F(MainWindowChartTest, SliceAndLegendClicksToggleTheSlice) {
     TSCPie& pie = chart->Chart();
     ShowDriveSpace(pie, 25, 75, cuMB, "c:");
