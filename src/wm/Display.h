@@ -32,6 +32,13 @@ struct SurfaceOptions {
 
 enum class MouseButton { Left, Right, Middle };
 
+// Shift, Ctrl and Alt as held when an input event happened.
+struct ModifierKeys {
+    bool shift = false;
+    bool control = false;
+    bool alt = false;
+};
+
 // One input event as a display reports it. Positions are screen coordinates.
 struct InputEvent {
     enum class Kind {
@@ -56,6 +63,10 @@ struct InputEvent {
     uint32_t character = 0;  // key down: the typed character (UTF-32), 0 for none
     bool repeat = false;     // key down: an auto-repeat
     TRect area;              // expose: surface coordinates
+    // Key, button, pointer and focus events: the modifiers the display saw held. The
+    // window system's key state follows it, so a release lost to a key grab or a focus
+    // change cannot leave a modifier stuck. Unset when the display does not know.
+    std::optional<ModifierKeys> modifiers;
 };
 
 // The core's entry point for input; the display calls it for each event.

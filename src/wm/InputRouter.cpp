@@ -15,7 +15,7 @@ namespace {
 constexpr uint64_t kDoubleClickTime = 500;  // ms between the two presses
 constexpr int kDoubleClickDistance = 2;     // pixels either way
 
-constexpr int kVkControl = 0x11, kVkMenu = 0x12;
+constexpr int kVkShift = 0x10, kVkControl = 0x11, kVkMenu = 0x12;
 
 int ButtonKey(MouseButton b) {
     switch (b) {
@@ -200,6 +200,13 @@ Window* WindowOfSurface(WindowSystem& ws, SurfaceId surface) {
 
 bool TranslateInput(WindowSystem& ws, const InputEvent& e, MSG& out) {
     using K = InputEvent::Kind;
+    // The event's own modifier state wins over the presses and releases seen so far; a
+    // modifier key's own press or release is applied on top by TranslateKey.
+    if (e.modifiers) {
+        ws.keyDown[kVkShift] = e.modifiers->shift;
+        ws.keyDown[kVkControl] = e.modifiers->control;
+        ws.keyDown[kVkMenu] = e.modifiers->alt;
+    }
     switch (e.kind) {
         case K::PointerMove:
         case K::ButtonDown:

@@ -17,6 +17,7 @@
 #include "wm/x11/X11Clipboard.h"
 #include "wm/x11/X11ErrorTrap.h"
 #include "wm/x11/X11HotKeys.h"
+#include "wm/x11/X11Modifiers.h"
 #include "wm/x11/X11SurfaceImage.h"
 
 namespace wm::x11 {
@@ -97,6 +98,7 @@ X11Display::X11Display(::Display* dpy)
     atoms_ = std::make_unique<X11Atoms>(dpy_);
     clipboard_ = std::make_unique<X11Clipboard>(dpy_, *atoms_);
     hotKeys_ = std::make_unique<X11HotKeys>(dpy_);
+    altMask_ = FindAltModifierMask(dpy_);
     signals_ = std::make_unique<SessionSignals>();
     inputMethod_ = OpenInputMethod(dpy_);
     gc_ = XCreateGC(dpy_, root_, 0, nullptr);

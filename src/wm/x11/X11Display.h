@@ -92,6 +92,7 @@ private:
     void HandleRootKey(const XKeyEvent& event);
     void Feed(const InputEvent& event);
     TPoint ScreenPoint(const Surface* s, int x, int y, int xRoot, int yRoot) const;
+    ModifierKeys Modifiers(unsigned state) const;
     [[noreturn]] void EndSession(int exitCode);
 
     ::Display* dpy_;
@@ -112,6 +113,7 @@ private:
     CursorShape cursor_ = CursorShape::Arrow;
     std::set<unsigned> keysDown_;  // keycodes, to tell auto-repeat presses
     Time lastUserTime_ = CurrentTime;
+    unsigned altMask_ = Mod1Mask;  // modifier bits of the Alt-like keys
     bool fed_ = false;
     bool connectionLost_ = false;
     std::chrono::steady_clock::time_point start_;

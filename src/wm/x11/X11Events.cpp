@@ -17,6 +17,7 @@
 #include "wm/x11/X11Clipboard.h"
 #include "wm/x11/X11HotKeys.h"
 #include "wm/x11/X11KeyMap.h"
+#include "wm/x11/X11Modifiers.h"
 
 namespace wm::x11 {
 
@@ -66,6 +67,8 @@ void X11Display::Feed(const InputEvent& event) {
     if (Sink()) Sink()->FeedInput(event);
 }
 
+ModifierKeys X11Display::Modifiers(unsigned state) const { return ModifierKeysFromState(state, altMask_); }
+
 TPoint X11Display::ScreenPoint(const Surface* s, int x, int y, int xRoot, int yRoot) const {
     // Relative to where the core placed the window, so hit testing matches its picture
     // even when a window manager has moved the X window.
@@ -93,8 +96,9 @@ void X11Display::HandleEvent(XEvent& e) {
             // Only the newest position of a burst matters.
             while (XCheckTypedWindowEvent(dpy_, e.xmotion.window, MotionNotify, &e)) {}
             InputEvent in;
-                in.kind = K::PointerMove;
+            in.kind = K::PointerMove;
             in.screen = ScreenPoint(s, e.xmotion.x, e.xmotion.y, e.xmotion.x_root, e.xmotion.y_root);
+            in.modifiers = Modifiers(e.xmotion.state);
             Feed(in);
             break;
         }
@@ -103,6 +107,7 @@ void X11Display::HandleEvent(XEvent& e) {
                 InputEvent in;
                 in.kind = K::PointerMove;
                 in.screen = ScreenPoint(s, e.xcrossing.x, e.xcrossing.y, e.xcrossing.x_root, e.xcrossing.y_root);
+                in.modifiers = Modifiers(e.xcrossing.state);
                 Feed(in);
             }
             break;
@@ -120,6 +125,7 @@ void X11Display::HandleEvent(XEvent& e) {
             bool down = e.type == ButtonPress;
             InputEvent in;
             in.screen = ScreenPoint(s, e.xbutton.x, e.xbutton.y, e.xbutton.x_root, e.xbutton.y_root);
+            in.modifiers = Modifiers(e.xbutton.state);
             switch (e.xbutton.button) {
                 case Button1: in.button = MouseButton::Left; break;
                 case Button2: in.button = MouseButton::Middle; break;
@@ -154,8 +160,11 @@ void X11Display::HandleEvent(XEvent& e) {
             for (auto& [id, surface] : surfaces_)
                 if (&surface == s) {
                     InputEvent in;
-                in.kind = e.type == FocusIn ? kFocusInKind : kFocusOutKind;
+                    in.kind = e.type == FocusIn ? kFocusInKind : kFocusOutKind;
                     in.surface = id;
+                    // Modifier releases that went to another window while it had the
+                    // focus are not reported to us: take what is held now.
+                    if (e.type == FocusIn) in.modifiers = QueryModifierKeys(dpy_, altMask_);
                     Feed(in);
                 }
             break;
@@ -175,6 +184,7 @@ void X11Display::HandleEvent(XEvent& e) {
             if (e.xmapping.request == MappingKeyboard || e.xmapping.request == MappingModifier) {
                 XRefreshKeyboardMapping(&e.xmapping);
                 hotKeys_->Regrab();
+                altMask_ = FindAltModifierMask(dpy_);
             }
             break;
         default: break;
@@ -191,6 +201,8 @@ void X11Display::HandleKey(Surface* s, XKeyEvent& e) {
         if (shifted != NoSymbol) keysym = shifted;
     }
     in.virtualKey = VirtualKeyFromKeysym(keysym);
+    // The state before this key; a modifier key's own change is applied by the core.
+    in.modifiers = Modifiers(e.state);
     if (e.type == KeyRelease) {
         keysDown_.erase(e.keycode);
         in.kind = InputEvent::Kind::KeyUp;

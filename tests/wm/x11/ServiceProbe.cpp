@@ -3,6 +3,9 @@
 //
 //   x11_service_probe hotkey               registers Ctrl+K; "registered 1|0", "hotkey <id>"
 //   x11_service_probe hotkey-modal         the same while a modal form is open ("modal")
+//   x11_service_probe hotkey-dialog        "active"; Ctrl+K opens a modal form: "dialog active",
+//                                          then "key <vk> ctrl <0|1>" as the window system
+//                                          sees Ctrl at each key press
 //   x11_service_probe set-picture W H      a W x H picture on the clipboard; "ready"
 //   x11_service_probe set-text TEXT        TEXT on the clipboard; "ready"
 //   x11_service_probe set-long-text N      N bytes of text (INCR for large N); "ready"
@@ -53,6 +56,10 @@ public:
 protected:
     void WndProc(TMessage& m) override {
         if (m.Msg == wm::WM_HOTKEY) Say("hotkey " + std::to_string(m.WParam));
+        if (m.Msg == wm::WM_HOTKEY && dialogOnHotKey) dialogOnHotKey->ShowModal();
+        if (reportCtrl && (m.Msg == wm::WM_KEYDOWN || m.Msg == wm::WM_SYSKEYDOWN))
+            Say("key " + std::to_string(m.WParam) + " ctrl " +
+                ((wm::GetKeyState(kVkControl) & 0x8000) ? "1" : "0"));
         if (reportInput) {
             if (m.Msg == wm::WM_KEYDOWN) Say("key " + std::to_string(m.WParam) + ((m.LParam >> 30) & 1 ? " repeat" : ""));
             if (m.Msg == wm::WM_CHAR) Say("char " + std::to_string(m.WParam));
@@ -69,7 +76,10 @@ protected:
     }
 
 public:
+    static constexpr int kVkControl = 0x11;
     bool reportInput = false;
+    bool reportCtrl = false;
+    ProbeForm* dialogOnHotKey = nullptr;
 
 private:
     std::string recordFile_;
@@ -150,6 +160,15 @@ int Run(int argc, char** argv) {
             dialog->OnShow = [](TObject*) { Say("modal"); };
             dialog->ShowModal();
         }
+    } else if (mode == "hotkey-dialog") {
+        main->OnActivate = [](TObject*) { Say("active"); };
+        bool ok = TheDisplay().RegisterHotKey(main->Handle(), 1, wm::MOD_CONTROL, 'K');
+        Say(std::string("registered ") + (ok ? "1" : "0"));
+        auto* dialog = application->CreateForm<ProbeForm>();
+        dialog->SetName("Dialog");
+        dialog->reportCtrl = true;
+        dialog->OnActivate = [](TObject*) { Say("dialog active"); };
+        main->dialogOnHotKey = dialog;
     } else if (mode == "set-picture" && argc > 3) {
         wm::Display::ClipboardContent content;
         content.picture = TestPicture(std::atoi(argv[2]), std::atoi(argv[3]));
