@@ -61,23 +61,20 @@ std::optional<PictureSize> PngSize(const std::string& png) {
     return PictureSize{be32(16), be32(20)};
 }
 
-// Another program's window, which the test gives the focus before pressing a hot key.
+// Another program's window (xmessage, a real X client with its own event loop), which
+// the test gives the focus before pressing a hot key.
 class OtherClient {
 public:
-    explicit OtherClient(const std::string& display) : dpy_(XOpenDisplay(display.c_str())) {
-        window_ = XCreateSimpleWindow(dpy_, DefaultRootWindow(dpy_), 20, 20, 300, 200, 0, 0, 0xFFFFFF);
-        XStoreName(dpy_, window_, "Anderes Programm");
-        XMapRaised(dpy_, window_);
-        XSync(dpy_, False);
+    OtherClient(const std::string& display, XConnection& x)
+        : process_({"xmessage", "-title", "Anderes Programm", "-geometry", "300x200+20+20", "Anderes Programm"},
+                   display) {
+        WaitUntil([&] { return (window_ = x.FindViewableWindow("Anderes Programm")).has_value(); });
     }
-    ~OtherClient() { XCloseDisplay(dpy_); }
-    OtherClient(const OtherClient&) = delete;
-    OtherClient& operator=(const OtherClient&) = delete;
-    ::Window Window() const { return window_; }
+    ::Window Window() const { return window_.value_or(0); }
 
 private:
-    ::Display* dpy_;
-    ::Window window_;
+    ChildProcess process_;
+    std::optional<::Window> window_;
 };
 
 // The child of the root that holds `window` (its window-manager frame, or itself).
@@ -159,6 +156,9 @@ protected:
         velmora = std::make_unique<ChildProcess>(
             std::vector<std::string>{"env", "VELMORA_DRIVES=c=/;d=/tmp", folder.File("velmora")}, xvfb.Name());
         ASSERT_TRUE(WaitUntil([&] { return (mainWindow = x->FindViewableWindow("Velmora")).has_value(); }));
+        // The program activates its window when it opens; only then may another one take
+        // the focus from it.
+        ASSERT_TRUE(WaitUntil([&] { return TopLevelOf(x->Get(), x->FocusWindow()) == TopLevelOf(x->Get(), *mainWindow); }, 5s));
     }
     // Gives the focus to another program and presses the keys.
     void PressWhileAnotherProgramHasTheFocus(const OtherClient& other, const char* keys) {
@@ -171,7 +171,7 @@ protected:
 
 TEST_F(ExportE2E, CtrlSOpensTheSaveDialogInFrontAndWritesABaselineJpegOfTheChart) {
     Start();
-    OtherClient other(xvfb.Name());
+    OtherClient other(xvfb.Name(), *x);
     PressWhileAnotherProgramHasTheFocus(other, "ctrl+s");
     std::optional<::Window> dialog;
     ASSERT_TRUE(WaitUntil([&] { return (dialog = x->FindViewableWindow("Diagramm als Bitmap speichern")).has_value(); }))
@@ -205,7 +205,7 @@ TEST_F(ExportE2E, CtrlSOpensTheSaveDialogInFrontAndWritesABaselineJpegOfTheChart
 
 TEST_F(ExportE2E, CtrlZPutsThePictureOfTheChartOnTheClipboard) {
     Start();
-    OtherClient other(xvfb.Name());
+    OtherClient other(xvfb.Name(), *x);
     PressWhileAnotherProgramHasTheFocus(other, "ctrl+z");
     std::optional<PictureSize> size;
     EXPECT_TRUE(WaitUntil(
@@ -228,7 +228,7 @@ TEST_F(ExportE2E, CtrlDPrintsThePictureToTheDefaultPrinter) {
     // A red chart background, so the picture's edges show on the white page.
     testing_support::WriteBytes(folder.File("Velmora.ini"), "[HintergrundD]\nStatus=255\n");
     Start();
-    OtherClient other(xvfb.Name());
+    OtherClient other(xvfb.Name(), *x);
     PressWhileAnotherProgramHasTheFocus(other, "ctrl+d");
     ASSERT_TRUE(server.WaitForOutput(60)) << "no page printed (is the hot key wired?)\n" << server.Log();
     const std::string page = testing_support::ReadBytes(server.OutputFile());
@@ -258,7 +258,7 @@ TEST_F(ExportE2E, CtrlDWithoutADefaultPrinterShowsTheErrorBox) {
     Start();
     if (saved) ::setenv("CUPS_SERVER", savedValue.c_str(), 1);
     else ::unsetenv("CUPS_SERVER");
-    OtherClient other(xvfb.Name());
+    OtherClient other(xvfb.Name(), *x);
     PressWhileAnotherProgramHasTheFocus(other, "ctrl+d");
     // The error box is titled like the main window.
     ASSERT_TRUE(WaitUntil([&] { return VisibleWindowsNamed(xvfb, "^Velmora$") == 2; }))
