@@ -58,6 +58,22 @@ int DefaultFrame::HitTest(WindowStyle style, const TRect& clientInWindow, int wi
     return HTBORDER;
 }
 
+void DefaultFrame::PaintRaisedBorder(gfx::Canvas& c, int width, int height) {
+    c.Save();
+    c.Brush().style = gfx::BrushStyle::Solid;
+    const TRect r{0, 0, width, height};
+    c.Brush().color = clBtnFace;
+    c.FrameRect(r.Inflate(-1, -1));
+    c.FrameRect(r.Inflate(-2, -2));
+    c.Brush().color = cl3DDkShadow;
+    c.FillRect({0, height - 1, width, height});
+    c.FillRect({width - 1, 0, width, height});
+    c.Brush().color = clBtnHighlight;
+    c.FillRect({0, 0, width - 1, 1});
+    c.FillRect({0, 0, 1, height - 1});
+    c.Restore();
+}
+
 void DefaultFrame::Paint(gfx::Canvas& c, WindowStyle style, int width, int height,
                          const std::string& title, bool active) {
     c.Save();
@@ -70,17 +86,7 @@ void DefaultFrame::Paint(gfx::Canvas& c, WindowStyle style, int width, int heigh
         c.Restore();
         return;
     }
-    // Raised 3-pixel border: light outer top-left, dark outer bottom-right, face inside.
-    TRect r{0, 0, width, height};
-    c.Brush().color = clBtnFace;
-    c.FrameRect(r.Inflate(-1, -1));
-    c.FrameRect(r.Inflate(-2, -2));
-    c.Brush().color = cl3DDkShadow;
-    c.FillRect({0, height - 1, width, height});
-    c.FillRect({width - 1, 0, width, height});
-    c.Brush().color = clBtnHighlight;
-    c.FillRect({0, 0, width - 1, 1});
-    c.FillRect({0, 0, 1, height - 1});
+    PaintRaisedBorder(c, width, height);
 
     TRect cap = CaptionRect(style, width);
     c.Brush().color = active ? clActiveCaption : clInactiveCaption;

@@ -28,6 +28,9 @@ struct DefaultFrame {
     // HTNOWHERE for a point in window coordinates.
     static int HitTest(WindowStyle style, const TRect& clientInWindow, int width, int height,
                        TPoint p);
+    // The raised 3-pixel border alone (light outer top-left, dark outer bottom-right, face
+    // inside), also the border of the skinned frame's look without skin.
+    static void PaintRaisedBorder(gfx::Canvas& canvas, int width, int height);
     // Draws the frame on a canvas whose origin is the window's top-left.
     static void Paint(gfx::Canvas& canvas, WindowStyle style, int width, int height,
                       const std::string& title, bool active);

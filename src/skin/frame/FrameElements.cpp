@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "skin/frame/FramePainter.h"
 #include "skin/SkinText.h"
 #include "skin/SkinTiling.h"
 #include "skin/TbsEffectBmp.h"
@@ -385,39 +386,19 @@ void TbsSkinCaptionObject::PaintCaption(gfx::Canvas& canvas) {
         r.Right += rec.frametextrect.Right - rec.framerect.Width();
     }
     if (r.Width() <= 0) return;
-    gfx::FontSpec fontSpec;
-    fontSpec.name = rec.fontname;
-    fontSpec.height = rec.fontheight;
-    fontSpec.bold = rec.fontstyle.bold;
-    fontSpec.italic = rec.fontstyle.italic;
-    gfx::Font font(fontSpec);
-    const std::string shown = EllipsizeText(font, text, r.Width());
-    const int w = font.TextWidth(shown);
-    int x = r.Left;
-    if (rec.alignment == taRightJustify) x = r.Right - w;
-    else if (rec.alignment == taCenter) x = r.Left + (r.Width() - w) / 2;
-    const int y = r.Top + r.Height() / 2 - font.Height() / 2;
+    const CaptionTextLayout t = LayoutCaptionText(rec, text, r);
+    const int w = t.font.TextWidth(t.shown);
     // 4: the frame behind the text.
     if (textFrame && HotPicture) {
         const TRect source = active && !rec.activeframerect.IsEmpty() ? rec.activeframerect : rec.framerect;
         gfx::Bitmap frame;
         TileHorzImage(frame, *HotPicture, source, rec.frameleftoffset, rec.framerightoffset,
                       rec.framerect.Width() + w - rec.frametextrect.Width());
-        canvas.Draw(x - rec.frametextrect.Left, y - rec.frametextrect.Top, frame);
+        canvas.Draw(t.x - rec.frametextrect.Left, t.y - rec.frametextrect.Top, frame);
     }
-    canvas.Save();
-    canvas.IntersectClipRect(r);
-    canvas.SetFont(font);
-    canvas.Brush().style = gfx::BrushStyle::Clear;
-    // 5: the shadow one pixel right and down.
-    if (rec.shadow) {
-        canvas.SetFontColor(active ? rec.activeshadowcolor : rec.shadowcolor);
-        canvas.TextOut(x + 1, y + 1, shown);
-    }
-    canvas.SetFontColor(active ? rec.activefontcolor : rec.fontcolor);
-    canvas.TextOut(x, y, shown);
-    canvas.Restore();
-    LastText = shown;
+    // 5: the text, with the shadow one pixel right and down.
+    PaintCaptionText(canvas, rec, t, r, active);
+    LastText = t.shown;
     LastTextRect = r;
 }
 

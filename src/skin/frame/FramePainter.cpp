@@ -27,32 +27,40 @@ void DrawCaptionText(gfx::Canvas& c, const TbsDataSkinCaption& rec, const FrameE
     TRect text = rec.textrect.Offset(e.windowRect.Left, e.windowRect.Top);
     text.Right += e.windowRect.Width() - e.normalRect.Width();
     if (text.IsEmpty()) return;
+    PaintCaptionText(c, rec, LayoutCaptionText(rec, caption, text), text, active);
+}
+
+}  // namespace
+
+CaptionTextLayout LayoutCaptionText(const TbsDataSkinCaption& rec, const std::string& text, const TRect& box) {
     gfx::FontSpec fontSpec;
     fontSpec.name = rec.fontname;
     fontSpec.height = rec.fontheight;
     fontSpec.bold = rec.fontstyle.bold;
     fontSpec.italic = rec.fontstyle.italic;
-    gfx::Font font(fontSpec);
-    const std::string shown = EllipsizeText(font, caption, text.Width());
-    const int w = font.TextWidth(shown);
-    int x = text.Left;
-    if (rec.alignment == taRightJustify) x = text.Right - w;
-    else if (rec.alignment == taCenter) x = text.Left + (text.Width() - w) / 2;
-    const int y = text.Top + text.Height() / 2 - font.Height() / 2;
+    CaptionTextLayout t{gfx::Font(fontSpec), {}, box.Left, 0};
+    t.shown = EllipsizeText(t.font, text, box.Width());
+    const int w = t.font.TextWidth(t.shown);
+    if (rec.alignment == taRightJustify) t.x = box.Right - w;
+    else if (rec.alignment == taCenter) t.x = box.Left + (box.Width() - w) / 2;
+    t.y = box.Top + box.Height() / 2 - t.font.Height() / 2;
+    return t;
+}
+
+void PaintCaptionText(gfx::Canvas& c, const TbsDataSkinCaption& rec, const CaptionTextLayout& t,
+                      const TRect& box, bool active) {
     c.Save();
-    c.IntersectClipRect(text);
-    c.SetFont(font);
+    c.IntersectClipRect(box);
+    c.SetFont(t.font);
     c.Brush().style = gfx::BrushStyle::Clear;
     if (rec.shadow) {
         c.SetFontColor(active ? rec.activeshadowcolor : rec.shadowcolor);
-        c.TextOut(x + 1, y + 1, shown);
+        c.TextOut(t.x + 1, t.y + 1, t.shown);
     }
     c.SetFontColor(active ? rec.activefontcolor : rec.fontcolor);
-    c.TextOut(x, y, shown);
+    c.TextOut(t.x, t.y, t.shown);
     c.Restore();
 }
-
-}  // namespace
 
 gfx::Bitmap PaintSkinnedFrame(const TbsSkinData& skin, const FrameGeometry& g,
                               const std::vector<FrameElementSlot>& elements,

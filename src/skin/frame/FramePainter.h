@@ -9,12 +9,27 @@
 
 #include "gfx/Bitmap.h"
 #include "gfx/Canvas.h"
+#include "gfx/Font.h"
 #include "skin/frame/FrameElementLayout.h"
 #include "skin/frame/FrameGeometry.h"
 
 namespace skin {
 
 class TbsSkinData;
+class TbsDataSkinCaption;
+
+// A caption's text as its skin record lays it out in `box`: the record's font, the text
+// shortened with "..." to the box's width, and where it starts for the record's alignment.
+struct CaptionTextLayout {
+    gfx::Font font;
+    std::string shown;
+    int x = 0, y = 0;
+};
+CaptionTextLayout LayoutCaptionText(const TbsDataSkinCaption& rec, const std::string& text, const TRect& box);
+// Draws the laid-out text clipped to `box`, with the record's shadow one pixel right and
+// down when it has one.
+void PaintCaptionText(gfx::Canvas& c, const TbsDataSkinCaption& rec, const CaptionTextLayout& t,
+                      const TRect& box, bool active);
 
 // Draws the frame's live elements (their hover, press and fade states) in place of the
 // plain copies from their pictures.

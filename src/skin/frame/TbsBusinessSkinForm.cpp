@@ -418,18 +418,9 @@ void TbsBusinessSkinForm::PaintCaption(size_t index, gfx::Canvas& window) {
 
 void TbsBusinessSkinForm::PaintPlainFrame(gfx::Canvas& c, int width, int height) {
     // A 3-pixel raised border and a caption bar.
+    wm::DefaultFrame::PaintRaisedBorder(c, width, height);
     c.Save();
     c.Brush().style = gfx::BrushStyle::Solid;
-    const TRect r{0, 0, width, height};
-    c.Brush().color = clBtnFace;
-    c.FrameRect(r.Inflate(-1, -1));
-    c.FrameRect(r.Inflate(-2, -2));
-    c.Brush().color = cl3DDkShadow;
-    c.FillRect({0, height - 1, width, height});
-    c.FillRect({width - 1, 0, width, height});
-    c.Brush().color = clBtnHighlight;
-    c.FillRect({0, 0, width - 1, 1});
-    c.FillRect({0, 0, 1, height - 1});
     const TRect caption{3, 3, width - 3, 3 + PlainCaptionHeight()};
     c.Brush().color = clBtnFace;
     c.FillRect(caption);
