@@ -3,25 +3,9 @@
 
 #include "MenuTestSupport.h"
 
-#include <fstream>
-
 #include "base/ShortCut.h"
-#include "gfx/PngCodec.h"
 
 using namespace menutest;
-
-namespace {
-
-void SaveScreenshot(const gfx::Bitmap& screen, const TRect& area, const std::string& name) {
-    gfx::Bitmap part(area.Width(), area.Height());
-    gfx::Canvas canvas(part);
-    canvas.CopyRect(part.Bounds(), screen, area);
-    std::vector<uint8_t> png = gfx::EncodePng(part);
-    std::ofstream out(std::string(VELMORA_SCREENSHOTS) + "/" + name, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
-}
-
-}  // namespace
 
 TEST_F(MenuTest, SkinnedLevelDrawsItemsFromTheMenuPicture) {
     skin::TbsSkinPopupMenu* menu = ChartMenu();

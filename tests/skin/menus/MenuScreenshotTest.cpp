@@ -4,24 +4,7 @@
 
 #include "MenuTestSupport.h"
 
-#include <fstream>
-
-#include "gfx/PngCodec.h"
-
 using namespace menutest;
-
-namespace {
-
-void SavePng(const gfx::Bitmap& screen, const TRect& area, const std::string& name) {
-    gfx::Bitmap part(area.Width(), area.Height());
-    gfx::Canvas canvas(part);
-    canvas.CopyRect(part.Bounds(), screen, area);
-    std::vector<uint8_t> png = gfx::EncodePng(part);
-    std::ofstream out(std::string(VELMORA_SCREENSHOTS) + "/" + name, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
-}
-
-}  // namespace
 
 class MenuScreenshotTest : public MenuTest, public ::testing::WithParamInterface<bool> {};
 
@@ -58,7 +41,7 @@ TEST_P(MenuScreenshotTest, ChartMenuWithCheckedSubMenu) {
     EXPECT_TRUE(columnHasInk(1));
     EXPECT_FALSE(columnHasInk(2));
     const TRect level0 = Level(0)->BoundsRect();
-    SavePng(h.Screen(), {level0.Left - 10, level0.Top - 10, sub->BoundsRect().Right + 10, level0.Bottom + 10},
+    SaveScreenshot(h.Screen(), {level0.Left - 10, level0.Top - 10, sub->BoundsRect().Right + 10, level0.Bottom + 10},
             skinned ? "menu-chart-chrome.png" : "menu-chart-plain.png");
 }
 

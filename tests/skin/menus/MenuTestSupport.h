@@ -5,10 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "gfx/Canvas.h"
+#include "gfx/PngCodec.h"
 #include "skin/EmbeddedSkin.h"
 #include "skin/TbsSkinData.h"
 #include "skin/menus/SkinMenuHost.h"
@@ -116,5 +119,15 @@ protected:
         return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
     }
 };
+
+// Saves the part `area` of the screen as a PNG in the screenshots folder.
+inline void SaveScreenshot(const gfx::Bitmap& screen, const TRect& area, const std::string& name) {
+    gfx::Bitmap part(area.Width(), area.Height());
+    gfx::Canvas canvas(part);
+    canvas.CopyRect(part.Bounds(), screen, area);
+    std::vector<uint8_t> png = gfx::EncodePng(part);
+    std::ofstream out(std::string(VELMORA_SCREENSHOTS) + "/" + name, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+}
 
 }  // namespace menutest
