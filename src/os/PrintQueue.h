@@ -1,7 +1,8 @@
 #pragma once
 // The default print queue: its printable page in device pixels, and one-page print jobs of
 // a picture. Backed by CUPS; the page goes to the spooler as a PDF with the picture placed
-// exactly, so the queue's driver decides the rest.
+// exactly, so the queue's driver decides the rest. CUPS and cairo are opened on first use
+// (CupsLibrary, CairoLibrary).
 
 #include <optional>
 #include <stdexcept>
@@ -37,7 +38,7 @@ struct PrintPageGeometry {
 class PrintQueue {
 public:
     // The default destination, or nullopt when there is none (no print server, no queue,
-    // no default chosen).
+    // no default chosen). Throws PrintError when the print library cannot be loaded.
     static std::optional<PrintQueue> Default();
 
     const std::string& Name() const { return name_; }
