@@ -21,7 +21,7 @@ void Bitmap::SetSize(int width, int height) {
     if (width == width_ && height == height_) return;
     if (int64_t(width) * height > kMaxPixels) throw std::length_error("Bitmap zu groß");
     int stride = StrideFor(width, format_);
-    std::vector<uint8_t> data(static_cast<size_t>(stride) * height, 0);
+    std::vector<uint8_t, PixelAllocator<uint8_t>> data(static_cast<size_t>(stride) * height, 0);
     // Copy the pixels both sizes share; everything else stays black (zero), including
     // the bits of a mask byte beyond the shared width.
     int rows = std::min(height, height_);

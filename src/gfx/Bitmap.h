@@ -12,6 +12,7 @@
 
 #include "base/Color.h"
 #include "base/Geometry.h"
+#include "gfx/PixelStorage.h"
 
 namespace gfx {
 
@@ -65,7 +66,7 @@ private:
     int height_ = 0;
     int stride_ = 0;
     PixelFormat format_ = PixelFormat::Bgr24;
-    std::vector<uint8_t> data_;
+    std::vector<uint8_t, PixelAllocator<uint8_t>> data_;
 };
 
 // Copies src's rectangle srcRect into dst's rectangle dstRect, stretching with nearest

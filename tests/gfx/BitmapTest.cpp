@@ -72,6 +72,29 @@ TEST(Bitmap, ResizeKeepsTheCommonArea) {
     EXPECT_EQ(m.Pixel(8, 0), clBlack);
 }
 
+TEST(Bitmap, WindowSizedPicturesStartBlackAndSurviveResizeCopyAndRelease) {
+    // Pictures of a window's size live in memory of their own (whole huge pages): they
+    // must behave like small ones, start cleared even when memory is reused, and copy
+    // and compare by their pixels.
+    for (int round = 0; round < 2; ++round) {
+        Bitmap big(800, 600);
+        ASSERT_GE(size_t(big.Stride()) * big.Height(), gfx::kHugePixelBlock);
+        EXPECT_EQ(big.Pixel(0, 0), clBlack);
+        EXPECT_EQ(big.Pixel(799, 599), clBlack);
+        big.Fill(clBlue);
+        big.SetPixel(799, 599, clRed);
+        Bitmap copy = big;
+        EXPECT_TRUE(copy == big);
+        big.SetSize(1200, 700);  // grows across another huge page
+        EXPECT_EQ(big.Pixel(799, 599), clRed);
+        EXPECT_EQ(big.Pixel(800, 599), clBlack);
+        EXPECT_EQ(big.Pixel(1199, 699), clBlack);
+        big.SetSize(10, 10);  // back to the heap
+        EXPECT_EQ(big.Pixel(9, 9), clBlue);
+        EXPECT_EQ(copy.Pixel(799, 599), clRed);
+    }
+}
+
 TEST(Bitmap, FormatConversionKeepsBlackAndWhite) {
     Bitmap b(2, 1);
     b.SetPixel(0, 0, clWhite);
