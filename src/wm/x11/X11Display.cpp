@@ -34,11 +34,14 @@ constexpr unsigned long kMotifHintsDecorations = 1ul << 1;
 
 // Keys go through the input method, which needs a locale that the server's input
 // method supports; only the character type is set (numbers stay in the C locale).
-XIM OpenInputMethod(::Display* dpy) {
+void SelectInputLocale() {
     const char* ctype = std::setlocale(LC_CTYPE, "");
     if (!ctype || !XSupportsLocale()) std::setlocale(LC_CTYPE, "C.UTF-8");
     if (!XSupportsLocale()) std::setlocale(LC_CTYPE, "C");
     XSetLocaleModifiers("");
+}
+
+XIM OpenInputMethod(::Display* dpy) {
     XIM im = XOpenIM(dpy, nullptr, nullptr, nullptr);
     if (!im) {
         XSetLocaleModifiers("@im=none");
@@ -100,7 +103,8 @@ X11Display::X11Display(::Display* dpy)
     hotKeys_ = std::make_unique<X11HotKeys>(dpy_);
     altMask_ = FindAltModifierMask(dpy_);
     signals_ = std::make_unique<SessionSignals>();
-    inputMethod_ = OpenInputMethod(dpy_);
+    // The input method itself opens with the first key (see EnsureInputMethod).
+    SelectInputLocale();
     gc_ = XCreateGC(dpy_, root_, 0, nullptr);
     int major, minor;
     Bool pixmaps;
@@ -211,9 +215,7 @@ SurfaceId X11Display::CreateSurface(HWND window, const TRect& bounds, const Surf
                           CopyFromParent, CWBackPixmap | CWBitGravity | CWOverrideRedirect | CWEventMask, &a);
     s.image = std::make_unique<X11SurfaceImage>(dpy_, DefaultVisual(dpy_, screen_), DefaultDepth(dpy_, screen_),
                                                 shmAvailable_);
-    if (inputMethod_)
-        s.inputContext = XCreateIC(inputMethod_, XNInputStyle, XIMPreeditNothing | XIMStatusNothing,
-                                   XNClientWindow, s.xid, XNFocusWindow, s.xid, nullptr);
+    if (inputMethod_) CreateInputContext(s);
     if (options.noInput && hasShape_)
         XShapeCombineRectangles(dpy_, s.xid, ShapeInput, 0, 0, nullptr, 0, ShapeSet, Unsorted);
     SurfaceId id = nextSurface_++;
@@ -221,6 +223,25 @@ SurfaceId X11Display::CreateSurface(HWND window, const TRect& bounds, const Surf
     SetWindowProperties(stored);
     if (cursor_ != CursorShape::Arrow) SetCursor(cursor_);
     return id;
+}
+
+void X11Display::CreateInputContext(Surface& s) {
+    s.inputContext = XCreateIC(inputMethod_, XNInputStyle, XIMPreeditNothing | XIMStatusNothing, XNClientWindow,
+                               s.xid, XNFocusWindow, s.xid, nullptr);
+}
+
+void X11Display::EnsureInputMethod(::Window keyWindow) {
+    // Opening the input method reads the locale's compose table, which costs more than
+    // everything else the connection needs at start-up; no key can need it before the
+    // first key arrives.
+    if (inputMethodTried_) return;
+    inputMethodTried_ = true;
+    inputMethod_ = OpenInputMethod(dpy_);
+    if (!inputMethod_) return;
+    for (auto& [id, s] : surfaces_) {
+        CreateInputContext(s);
+        if (s.inputContext && s.xid == keyWindow) XSetICFocus(s.inputContext);
+    }
 }
 
 void X11Display::SetWindowProperties(Surface& s) {

@@ -89,6 +89,9 @@ private:
     void DispatchQueuedEvents();
     void HandleEvent(XEvent& event);
     void HandleKey(Surface* s, XKeyEvent& event);
+    // Opens the input method once, at the first key, and gives every surface its context.
+    void EnsureInputMethod(::Window keyWindow);
+    void CreateInputContext(Surface& s);
     void HandleRootKey(const XKeyEvent& event);
     void Feed(const InputEvent& event);
     TPoint ScreenPoint(const Surface* s, int x, int y, int xRoot, int yRoot) const;
@@ -103,6 +106,7 @@ private:
     std::unique_ptr<X11HotKeys> hotKeys_;
     std::unique_ptr<SessionSignals> signals_;
     XIM inputMethod_ = nullptr;
+    bool inputMethodTried_ = false;
     GC gc_ = nullptr;
     bool shmAvailable_ = false;
     int shapeEvent_ = 0;

@@ -57,6 +57,7 @@ void X11Display::DispatchQueuedEvents() {
     while (!connectionLost_ && XPending(dpy_) > 0) {
         XEvent event;
         XNextEvent(dpy_, &event);
+        if (event.type == KeyPress || event.type == KeyRelease) EnsureInputMethod(event.xkey.window);
         if (XFilterEvent(&event, None)) continue;  // taken by the input method (compose)
         HandleEvent(event);
     }
