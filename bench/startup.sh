@@ -5,13 +5,13 @@
 #   bench/startup.sh                 build (release) and measure
 #   BUILD_DIR=build/x bench/startup.sh   use another build folder
 #
-# 1. Time from exec until the main window is mapped and shows its first frame: StartupBench
-#    (20 starts, 3 repetitions), each start in a fresh process on a bare Xvfb.
+# 1. Time from exec until the main window is mapped, and until it shows its first frame:
+#    StartupBench (20 starts, 3 repetitions), each start in a fresh process on a bare Xvfb.
 # 2. Processor time the program used until its window was mapped (independent of other
 #    load on the machine), and peak resident memory of a program that runs for two seconds
 #    after its window showed (the chart drawn and smoothed, the clock ticking), read from
 #    the kernel's high-water mark (VmHWM) before it is asked to end.
-# Targets: 80 ms to the first frame, 30 MB peak.
+# Targets: the window mapped within 80 ms (the first frame too), 30 MB peak.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build/release}
@@ -35,10 +35,10 @@ cp "$build/src/app/velmora" "$work/velmora"
 echo "== Time to the first frame (StartupBench)"
 VELMORA_BIN=$work/velmora "$build/bench/StartupBench" --benchmark_format=console \
   --benchmark_out="$work/startup.json" --benchmark_out_format=json | grep -E 'BM_|Benchmark|----'
-median_ms=$(python3 - "$work/startup.json" <<'EOF'
+read -r median_ms mapped_ms < <(python3 - "$work/startup.json" <<'EOF'
 import json, sys
 runs = [b for b in json.load(open(sys.argv[1]))["benchmarks"] if b.get("aggregate_name") == "median"]
-print(f"{runs[0]['real_time']:.1f}" if runs else "?")
+print(f"{runs[0]['real_time']:.1f} {runs[0]['mapped_ms']:.1f}" if runs else "? ?")
 EOF
 )
 
@@ -64,6 +64,7 @@ wait "$app_pid" || true
 app_pid=
 
 echo
-echo "Result: first frame after $median_ms ms (median wall time; target 80 ms);" \
-  "window mapped after ${wall_ms} ms wall time (polled every 10 ms) and ${cpu_ms} ms of processor time;" \
+echo "Result: window mapped after $mapped_ms ms, first frame after $median_ms ms (medians of the wall time" \
+  "from exec; target 80 ms); in the single run: mapped after ${wall_ms} ms wall time (polled every 10 ms)" \
+  "and ${cpu_ms} ms of processor time;" \
   "peak memory $((peak_kb / 1024)) MB ($peak_kb kB; target 30 MB)"
