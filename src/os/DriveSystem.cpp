@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <limits>
+#include <set>
 
 #include "os/BoundedCall.h"
 #include "os/FileText.h"
@@ -21,6 +22,16 @@ std::optional<struct statvfs> SystemStatFs(const std::string& path) {
     struct statvfs result {};
     if (::statvfs(path.c_str(), &result) != 0) return std::nullopt;
     return result;
+}
+
+// File systems the kernel answers statvfs for from memory: no server, no user-space
+// daemon that could hang the call.
+bool AnswersFromKernel(const std::string& fsType) {
+    static const std::set<std::string, std::less<>> kernelLocal = {
+        "ext2",  "ext3",  "ext4",  "xfs",   "btrfs",    "vfat",    "msdos",   "exfat", "ntfs3",  "f2fs",
+        "jfs",   "reiserfs", "nilfs2", "hfsplus", "tmpfs", "ramfs", "devtmpfs", "iso9660", "udf", "squashfs",
+        "erofs", "overlay", "zfs"};
+    return kernelLocal.count(fsType) != 0;
 }
 
 std::optional<bool> SystemIsDirectory(const std::string& path) {
@@ -83,24 +94,44 @@ std::optional<char> DriveSystem::LetterOfRootPath(std::string_view rootPath) {
     return letter;
 }
 
-std::optional<struct statvfs> DriveSystem::StatFsBounded(const std::string& path) const {
+std::optional<struct statvfs> DriveSystem::StatFs(const AssignedDrive& drive) const {
     auto statFs = config_.statFs;
+    const std::string path = drive.path;
+    if (AnswersFromKernel(drive.mount.fsType)) return statFs(path);
     auto result = RunBounded<std::optional<struct statvfs>>(config_.timeout, [statFs, path] { return statFs(path); });
     if (!result) return std::nullopt;
     return *result;
 }
 
 DriveSystem::Snapshot DriveSystem::TakeSnapshot() const {
-    Snapshot snapshot;
-    AssignmentInput input;
-    input.table = ReadMountTable(config_.mountInfoPath, &snapshot.tableRead);
-    if (!snapshot.tableRead) return snapshot;
-    input.home = config_.home ? *config_.home : HomeFolder();
+    std::optional<std::string> tableText = ReadFileText(config_.mountInfoPath, 64 << 20);
+    if (!tableText) return {};
+    const std::string home = config_.home ? *config_.home : HomeFolder();
+    std::string driveMap;
     if (config_.driveMap) {
-        input.driveMap = *config_.driveMap;
+        driveMap = *config_.driveMap;
     } else if (const char* map = std::getenv("VELMORA_DRIVES")) {
-        input.driveMap = map;
+        driveMap = map;
     }
+    if (config_.listReuse.count() <= 0) return BuildSnapshot(*tableText, driveMap, home);
+    const auto now = std::chrono::steady_clock::now();
+    std::lock_guard lock(reuseMutex_);
+    const ReusableSnapshot* last = lastSnapshot_ ? &*lastSnapshot_ : nullptr;
+    if (last && last->tableText == *tableText && last->driveMap == driveMap && last->home == home &&
+        now - last->taken < config_.listReuse)
+        return last->snapshot;
+    lastSnapshot_ = ReusableSnapshot{*tableText, driveMap, home, now, BuildSnapshot(*tableText, driveMap, home)};
+    return lastSnapshot_->snapshot;
+}
+
+DriveSystem::Snapshot DriveSystem::BuildSnapshot(const std::string& tableText, const std::string& driveMap,
+                                                 const std::string& home) const {
+    Snapshot snapshot;
+    snapshot.tableRead = true;
+    AssignmentInput input;
+    input.table = ParseMountInfo(tableText);
+    input.home = home;
+    input.driveMap = driveMap;
     BlockDevices devices(config_.sysfsRoot);
     input.devices = &devices;
     // All local mount points are looked at in one bounded batch; if one of them hangs,
@@ -159,7 +190,7 @@ unsigned DriveSystem::GetDriveType(std::string_view rootPath) const {
 std::optional<ClusterGeometry> DriveSystem::GetDiskFreeSpace(std::string_view rootPath) const {
     std::optional<AssignedDrive> drive = FindDrive(rootPath);
     if (!drive) return std::nullopt;
-    std::optional<struct statvfs> st = StatFsBounded(drive->path);
+    std::optional<struct statvfs> st = StatFs(*drive);
     if (!st || st->f_frsize == 0) return std::nullopt;
     BlockDevices devices(config_.sysfsRoot);
     ClusterGeometry geometry;
@@ -175,7 +206,7 @@ std::optional<ClusterGeometry> DriveSystem::GetDiskFreeSpace(std::string_view ro
 DiskSpace DriveSystem::GetDiskFreeSpaceEx(std::string_view rootPath) const {
     std::optional<AssignedDrive> drive = FindDrive(rootPath);
     if (!drive) return {};
-    std::optional<struct statvfs> st = StatFsBounded(drive->path);
+    std::optional<struct statvfs> st = StatFs(*drive);
     if (!st || st->f_frsize == 0) return {};
     return {ToInt64(SaturatingProduct(st->f_blocks, st->f_frsize)),
             ToInt64(SaturatingProduct(st->f_bavail, st->f_frsize))};
@@ -195,7 +226,7 @@ std::optional<VolumeInformation> DriveSystem::GetVolumeInformation(std::string_v
     std::optional<AssignedDrive> drive = FindDrive(rootPath);
     if (!drive) return std::nullopt;
     // A file system that does not answer has no volume information either.
-    std::optional<struct statvfs> st = StatFsBounded(drive->path);
+    std::optional<struct statvfs> st = StatFs(*drive);
     if (!st) return std::nullopt;
     VolumeInformation info;
     info.fileSystemName = drive->mount.fsType;
@@ -250,7 +281,11 @@ std::optional<char> DriveSystem::CurrentDriveLetter() const {
 }
 
 DriveSystem& MachineDrives() {
-    static DriveSystem drives;
+    static DriveSystem drives = [] {
+        DriveSystemConfig config;
+        config.listReuse = std::chrono::milliseconds(1000);
+        return DriveSystem(config);
+    }();
     return drives;
 }
 

@@ -8,8 +8,10 @@
 //   GetNetworkConnection  "\\server\share" of a network drive ("e:")
 // Every call reads the mount table afresh (see DriveAssignment.h for the letters), so a
 // file system that went away answers like a failed query. Calls never throw. Whatever
-// could block (statvfs, probing a device) runs under a time bound (BoundedCall.h); a
-// timeout counts as a failure.
+// could block (statvfs of a network or user-space file system, probing a device) runs
+// under a time bound (BoundedCall.h); a timeout counts as a failure. statvfs of a file
+// system the kernel keeps itself (ext4, vfat, tmpfs ...) answers from memory and is called
+// directly, sparing a thread per query.
 //
 // Sizes come from statvfs: f_frsize is the unit of f_blocks and f_bavail (f_bsize is only
 // the preferred I/O size), and f_bavail is what the calling user may fill.
@@ -22,6 +24,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,6 +48,10 @@ struct DriveSystemConfig {
     // Whether a path is a folder; unset: stat. nullopt means it could not be looked at.
     std::function<std::optional<bool>(const std::string&)> isDirectory;
     bool probeDevices = true;  // read labels with libblkid before the udev links
+    // How long the drive list (letters, types, which mounts answer) may be reused while
+    // the mount table reads the same; zero: built afresh for every call. A refresh asks
+    // several questions about one drive in a row, each of which needs the list.
+    std::chrono::milliseconds listReuse{0};
 };
 
 struct ClusterGeometry {
@@ -92,12 +99,22 @@ private:
         std::vector<MountEntry> visible;
         std::vector<AssignedDrive> drives;
     };
+    struct ReusableSnapshot {
+        std::string tableText;
+        std::string driveMap;
+        std::string home;
+        std::chrono::steady_clock::time_point taken;
+        Snapshot snapshot;
+    };
     Snapshot TakeSnapshot() const;
+    Snapshot BuildSnapshot(const std::string& tableText, const std::string& driveMap, const std::string& home) const;
     std::optional<AssignedDrive> FindDrive(std::string_view rootPath) const;
-    std::optional<struct statvfs> StatFsBounded(const std::string& path) const;
+    std::optional<struct statvfs> StatFs(const AssignedDrive& drive) const;
     std::string DevicePath(const MountEntry& mount, std::string* kernelName) const;
 
     DriveSystemConfig config_;
+    mutable std::mutex reuseMutex_;
+    mutable std::optional<ReusableSnapshot> lastSnapshot_;
 };
 
 // The machine's drives, configured from the real system.

@@ -5,6 +5,8 @@
 
 #include <chrono>
 #include <future>
+#include <map>
+#include <memory>
 
 #include "os/BoundedCall.h"
 #include "os/DriveSystem.h"
@@ -194,4 +196,42 @@ TEST(BoundedCall, AHungFileSystemFailsEveryQueryWithinTheBound) {
     EXPECT_EQ(drives.GetDiskFreeSpaceEx("c:\\").totalBytes, 100 * 4096);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1500));
     release->set_value();
+}
+
+TEST(DriveListReuse, OneRefreshBuildsTheListOnceAndAChangedMountTableIsSeenAtOnce) {
+    FakeMachine m;
+    m.SetMountTable(FakeMachine::Line(1, "8:1", "/", "/", "ext4", "/dev/sda1"));
+    m.SetFileSystem("/", 100, 50);
+    m.SetFileSystem("/media/stick", 200, 20);
+    auto config = m.Config();
+    auto inner = config.statFs;
+    auto calls = std::make_shared<std::map<std::string, int>>();
+    config.statFs = [inner, calls](const std::string& path) {
+        ++(*calls)[path];
+        return inner(path);
+    };
+    config.listReuse = std::chrono::hours(1);
+    os::DriveSystem drives(config);
+
+    // The questions of one refresh: the list is built (and "/" probed) once, the figures
+    // are asked for each time.
+    EXPECT_EQ(drives.GetDriveType("c:\\"), os::DRIVE_FIXED);
+    EXPECT_EQ(drives.GetDiskFreeSpaceEx("c:\\").totalBytes, 100 * 4096);
+    m.SetFileSystem("/", 100, 10);
+    EXPECT_EQ(drives.GetDiskFreeSpaceEx("c:\\").freeBytesAvailable, 10 * 4096);
+    EXPECT_EQ((*calls)["/"], 3);
+
+    // A stick mounted meanwhile is a drive at the next question, not after the reuse time.
+    m.SetMountTable(FakeMachine::Line(1, "8:1", "/", "/", "ext4", "/dev/sda1") +
+                    FakeMachine::Line(2, "8:17", "/", "/media/stick", "vfat", "/dev/sdb1"));
+    EXPECT_EQ(drives.GetDiskFreeSpaceEx("d:\\").totalBytes, 200 * 4096);
+    EXPECT_EQ(drives.ListedDrives().size(), 2u);
+
+    // Without reuse every question builds the list again.
+    config.listReuse = std::chrono::milliseconds(0);
+    os::DriveSystem fresh(config);
+    calls->clear();
+    fresh.GetDriveType("c:\\");
+    fresh.GetDriveType("c:\\");
+    EXPECT_EQ((*calls)["/"], 2);
 }
