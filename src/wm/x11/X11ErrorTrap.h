@@ -33,6 +33,7 @@ public:
 
 private:
     friend int HandleXError(::Display*, XErrorEvent*);
+    void SyncIfOutstanding();
     ::Display* dpy_;
     X11ErrorTrap* outer_;
     unsigned char errorCode_ = 0;
