@@ -256,3 +256,13 @@ TEST_F(SkinImport, FailuresKeepTheOldContainer) {
     EXPECT_EQ(std::vector<uint8_t>(stored.CompressedData().begin(), stored.CompressedData().end()), before);
     EXPECT_EQ(stored.FileName(), "ok.ini");
 }
+
+TEST(SkinContainer, InflatingRestoresDataFarLargerThanItsPackedForm) {
+    // A thousand-fold packing makes the unpacked result grow many times over.
+    std::vector<uint8_t> data(3 << 20, 0);
+    for (size_t i = 0; i < data.size(); i += 4099) data[i] = static_cast<uint8_t>(i / 4099);
+    const auto packed = DeflateSkin(data);
+    ASSERT_LT(packed.size() * 100, data.size());
+    EXPECT_EQ(InflateSkin(packed), data);
+    EXPECT_TRUE(InflateSkin(DeflateSkin({})).empty());
+}
