@@ -210,9 +210,20 @@ void Canvas::CopyRect(const TRect& dst, const Bitmap& src, const TRect& srcRect)
         StretchCopy(*target_, device, src, srcRect);
         return;
     }
-    // Clipped copy: stretch into a scratch bitmap, then copy the surviving runs.
     TRect visible = device.Intersect(target_->Bounds());
     if (visible.IsEmpty()) return;
+    const bool unstretched = dst.Width() == srcRect.Width() && dst.Height() == srcRect.Height();
+    if (unstretched && srcRect.Intersect(src.Bounds()) == srcRect) {
+        // The surviving runs straight from the source: no scratch picture of the whole size.
+        Spans rows;
+        for (int y = visible.Top; y < visible.Bottom; ++y) rows.push_back({y, visible.Left, visible.Right});
+        const int dx = srcRect.Left - device.Left, dy = srcRect.Top - device.Top;
+        state_.clip->ClipSpans(rows, [&](int y, int x0, int x1) {
+            StretchCopy(*target_, {x0, y, x1, y + 1}, src, {x0 + dx, y + dy, x1 + dx, y + dy + 1});
+        });
+        return;
+    }
+    // Clipped stretch: stretch into a scratch bitmap, then copy the surviving runs.
     Bitmap scratch(visible.Width(), visible.Height(), target_->Format());
     StretchCopy(scratch, device.Offset(-visible.Left, -visible.Top), src, srcRect);
     Spans rows;

@@ -208,3 +208,29 @@ TEST(Canvas, CopiesAreClippedAndTransparentCopiesSkipTheKey) {
     EXPECT_EQ(b.Pixel(1, 1), clFuchsia);
     EXPECT_EQ(b.Pixel(2, 0), clRed);
 }
+
+TEST(Canvas, ClippedCopiesTakeTheRightSourcePixelsWithOriginAndPartSources) {
+    // Every source pixel a different colour, so a shifted copy shows.
+    Bitmap src(6, 5);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 6; ++x) src.SetPixel(x, y, static_cast<TColor>(0x010000 * (x + 1) + 0x000100 * (y + 1)));
+    for (bool stretched : {false, true}) {
+        Bitmap b = White(12, 12);
+        Canvas c(b);
+        c.SetOrigin({1, 2});
+        gfx::Region clip = gfx::Region::Combine(gfx::Region::FromRect({0, 0, 12, 12}),
+                                                gfx::Region::FromRect({4, 4, 6, 6}), gfx::RegionOp::Diff);
+        c.SetClipRegion(&clip);  // in device pixels: a hole at (4,4)-(6,6)
+        const TRect part{2, 1, 5, 4};  // 3 x 3 source pixels from (2,1)
+        c.CopyRect(stretched ? TRect{2, 1, 8, 7} : TRect{2, 1, 5, 4}, src, part);
+        const int scale = stretched ? 2 : 1;
+        for (int y = 0; y < 12; ++y)
+            for (int x = 0; x < 12; ++x) {
+                const int lx = x - 1 - 2, ly = y - 2 - 1;  // position inside the copy
+                const bool inCopy = lx >= 0 && ly >= 0 && lx < 3 * scale && ly < 3 * scale;
+                const bool inHole = x >= 4 && x < 6 && y >= 4 && y < 6;
+                const TColor want = inCopy && !inHole ? src.Pixel(2 + lx / scale, 1 + ly / scale) : clWhite;
+                ASSERT_EQ(b.Pixel(x, y), want) << x << "," << y << (stretched ? " stretched" : "");
+            }
+    }
+}
