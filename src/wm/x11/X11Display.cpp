@@ -103,7 +103,7 @@ X11Display::X11Display(::Display* dpy)
     hotKeys_ = std::make_unique<X11HotKeys>(dpy_);
     altMask_ = FindAltModifierMask(dpy_);
     signals_ = std::make_unique<SessionSignals>();
-    // The input method itself opens with the first key (see EnsureInputMethod).
+    // The input method itself opens after the first frame (see EnsureInputMethod).
     SelectInputLocale();
     gc_ = XCreateGC(dpy_, root_, 0, nullptr);
     int major, minor;
@@ -230,17 +230,17 @@ void X11Display::CreateInputContext(Surface& s) {
                                s.xid, XNFocusWindow, s.xid, nullptr);
 }
 
-void X11Display::EnsureInputMethod(::Window keyWindow) {
+void X11Display::EnsureInputMethod(::Window focusWindow) {
     // Opening the input method reads the locale's compose table, which costs more than
-    // everything else the connection needs at start-up; no key can need it before the
-    // first key arrives.
+    // everything else the connection needs at start-up; no key needs it before the
+    // window's first frame is out.
     if (inputMethodTried_) return;
     inputMethodTried_ = true;
     inputMethod_ = OpenInputMethod(dpy_);
     if (!inputMethod_) return;
     for (auto& [id, s] : surfaces_) {
         CreateInputContext(s);
-        if (s.inputContext && s.xid == keyWindow) XSetICFocus(s.inputContext);
+        if (s.inputContext && s.xid == focusWindow) XSetICFocus(s.inputContext);
     }
 }
 

@@ -89,8 +89,10 @@ private:
     void DispatchQueuedEvents();
     void HandleEvent(XEvent& event);
     void HandleKey(Surface* s, XKeyEvent& event);
-    // Opens the input method once, at the first key, and gives every surface its context.
-    void EnsureInputMethod(::Window keyWindow);
+    // Opens the input method once, when the program first waits for input or at the first
+    // key if that comes sooner, and gives every surface its context; the one of
+    // `focusWindow` gets the input focus.
+    void EnsureInputMethod(::Window focusWindow);
     void CreateInputContext(Surface& s);
     void HandleRootKey(const XKeyEvent& event);
     void Feed(const InputEvent& event);
@@ -107,6 +109,7 @@ private:
     std::unique_ptr<SessionSignals> signals_;
     XIM inputMethod_ = nullptr;
     bool inputMethodTried_ = false;
+    ::Window focusedWindow_ = None;  // our surface holding the X input focus
     GC gc_ = nullptr;
     bool shmAvailable_ = false;
     int shapeEvent_ = 0;

@@ -45,6 +45,12 @@ void X11Display::WaitForInput(std::optional<uint64_t> deadline) {
         if (fed_) return;
         uint64_t now = Now();
         if (deadline && now >= *deadline) return;
+        if (!inputMethodTried_) {
+            // The first time there is nothing to do (the window's first frame is out):
+            // the input method opens now, before the user's first key needs it.
+            EnsureInputMethod(focusedWindow_);
+            continue;
+        }
         XFlush(dpy_);
         pollfd fds[2] = {{ConnectionNumber(dpy_), POLLIN, 0}, {signals_->ReadFd(), POLLIN, 0}};
         int timeout = deadline ? static_cast<int>(std::min<uint64_t>(*deadline - now, 60000)) : -1;
@@ -57,7 +63,8 @@ void X11Display::DispatchQueuedEvents() {
     while (!connectionLost_ && XPending(dpy_) > 0) {
         XEvent event;
         XNextEvent(dpy_, &event);
-        if (event.type == KeyPress || event.type == KeyRelease) EnsureInputMethod(event.xkey.window);
+        if ((event.type == KeyPress || event.type == KeyRelease) && !inputMethodTried_)
+            EnsureInputMethod(event.xkey.window == root_ ? focusedWindow_ : event.xkey.window);
         if (XFilterEvent(&event, None)) continue;  // taken by the input method (compose)
         HandleEvent(event);
     }
@@ -157,6 +164,7 @@ void X11Display::HandleEvent(XEvent& e) {
             if (!s || e.xfocus.mode == NotifyGrab || e.xfocus.mode == NotifyUngrab ||
                 e.xfocus.detail == NotifyPointer || e.xfocus.detail == NotifyInferior)
                 break;
+            focusedWindow_ = e.type == FocusIn ? s->xid : None;
             if (s->inputContext) (e.type == FocusIn ? XSetICFocus : XUnsetICFocus)(s->inputContext);
             for (auto& [id, surface] : surfaces_)
                 if (&surface == s) {
