@@ -101,8 +101,14 @@ void X11Display::HandleEvent(XEvent& e) {
             }
             break;
         case MotionNotify: {
-            // Only the newest position of a burst matters.
-            while (XCheckTypedWindowEvent(dpy_, e.xmotion.window, MotionNotify, &e)) {}
+            // Only the newest position of a burst matters; a burst ends at any other event,
+            // so a move never jumps ahead of a press or release queued before it.
+            while (XEventsQueued(dpy_, QueuedAlready) > 0) {
+                XEvent next;
+                XPeekEvent(dpy_, &next);
+                if (next.type != MotionNotify || next.xmotion.window != e.xmotion.window) break;
+                XNextEvent(dpy_, &e);
+            }
             InputEvent in;
             in.kind = K::PointerMove;
             in.screen = ScreenPoint(s, e.xmotion.x, e.xmotion.y, e.xmotion.x_root, e.xmotion.y_root);
