@@ -87,10 +87,27 @@ void X11HotKeys::Unregister(HWND window, int id) {
 }
 
 void X11HotKeys::Regrab() {
-    for (const Entry& e : entries_) Ungrab(e);
+    // The new grabs come first, and only then go the old ones the new mapping no longer
+    // needs. Ungrabbing first left a moment without the grab, and a program that changes
+    // the mapping often presses a key right after (the key then went to the focused
+    // window instead of to us).
+    const std::vector<Entry> before = entries_;
+    const std::vector<unsigned> oldLocks = LockCombinations();
     numLockMask_ = FindNumLockMask();
     // A grab lost to another client during the change stays lost (silently).
     std::erase_if(entries_, [this](Entry& e) { return !Grab(e); });
+    const std::vector<unsigned> newLocks = LockCombinations();
+    auto stillHeld = [&](KeyCode keycode, unsigned modifiers) {
+        for (const Entry& e : entries_)
+            for (unsigned locks : newLocks)
+                if (e.keycode == keycode && (e.xModifiers | locks) == modifiers) return true;
+        return false;
+    };
+    X11ErrorTrap trap(dpy_);
+    for (const Entry& old : before)
+        for (unsigned locks : oldLocks)
+            if (old.keycode != 0 && !stillHeld(old.keycode, old.xModifiers | locks))
+                XUngrabKey(dpy_, old.keycode, old.xModifiers | locks, root_);
 }
 
 std::optional<X11HotKeys::Hit> X11HotKeys::Match(const XKeyEvent& event) const {
