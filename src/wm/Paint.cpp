@@ -73,14 +73,29 @@ HDC RedirectFor(const WindowSystem& ws, HWND hwnd) {
 
 namespace detail {
 
+bool PaintPendingIn(WindowSystem& ws, HWND top) {
+    for (HWND h : ws.TreeOf(top)) {
+        Window* w = ws.FindLive(h);
+        if (w && ws.IsShown(*w) && (w->frameNeeded || !w->updateRegion.IsEmpty())) return true;
+    }
+    return false;
+}
+
 void FlushPresent(WindowSystem& ws) {
     for (HWND h : ws.topLevels) {
         Window* w = ws.Find(h);
         if (!w || w->unpresented.IsEmpty() || !w->surface || !w->backBuffer) continue;
+        // A window's first frame goes out whole: what its frame or a control draws while
+        // the window's first paint is still to come waits for that paint (showing it at
+        // once only flashed a frame without content, at the cost of a transfer each).
+        if (!w->everPresented && PaintPendingIn(ws, h)) continue;
         Region area = Region::Combine(w->unpresented, Region::FromRect(w->backBuffer->Bounds()),
                                       RegionOp::And);
         w->unpresented = {};
-        if (!area.IsEmpty()) ws.GetDisplay().Present(w->surface, *w->backBuffer, area);
+        if (!area.IsEmpty()) {
+            ws.GetDisplay().Present(w->surface, *w->backBuffer, area);
+            w->everPresented = true;
+        }
     }
 }
 

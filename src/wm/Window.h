@@ -60,6 +60,7 @@ struct Window {
     std::shared_ptr<gfx::Bitmap> backBuffer;
     SurfaceId surface = 0;
     gfx::Region unpresented;  // back-buffer pixels changed but not yet shown
+    bool everPresented = false;  // a top-level's surface has shown a frame
     HWND lastFocus = 0;       // the descendant to give the focus back to on activation
 
     bool destroying = false;

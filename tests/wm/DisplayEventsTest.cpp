@@ -66,6 +66,29 @@ TEST(DisplayEvents, SurfacesFollowTheWindowsAndExposeIsAnsweredFromTheBackBuffer
     EXPECT_EQ(h.Display().SurfaceOf(w), nullptr);
 }
 
+TEST(DisplayEvents, AWindowsFirstFrameGoesOutWholeAndLaterDrawingAtOnce) {
+    HeadlessSession h;
+    HWND w = MakeTopLevel({10, 20, 110, 70}, nullptr, PaintsWith(clRed));
+    const auto* s = h.Display().SurfaceOf(w);
+    ASSERT_NE(s, nullptr);
+    // Drawn before the window's first paint (a frame drawn on activation, say): kept back,
+    // so the window never shows up without its content.
+    auto drawPixel = [&](int x, TColor color) {
+        HDC dc = GetWindowDC(w);
+        GetCanvas(dc)->SetPixel(x, 0, color);
+        ReleaseDC(w, dc);
+    };
+    drawPixel(0, clBlue);
+    EXPECT_EQ(s->presents, 0);
+    h.ProcessPending();
+    EXPECT_EQ(s->presents, 1);  // one transfer, after the paint
+    EXPECT_EQ(s->image.Pixel(50, 30), clRed);
+    // Once the window has been shown, what is drawn outside a paint appears at once.
+    drawPixel(1, clLime);
+    EXPECT_EQ(s->presents, 2);
+    EXPECT_EQ(s->image.Pixel(1, 0), clLime);
+}
+
 TEST(DisplayEvents, WindowPosChangingMayAdjustTheRequest) {
     HeadlessSession h;
     MessageLog log;
