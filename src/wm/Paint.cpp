@@ -73,10 +73,12 @@ HDC RedirectFor(const WindowSystem& ws, HWND hwnd) {
 
 namespace detail {
 
+bool NeedsPaint(const Window& w) { return w.frameNeeded || !w.updateRegion.IsEmpty(); }
+
 bool PaintPendingIn(WindowSystem& ws, HWND top) {
     for (HWND h : ws.TreeOf(top)) {
         Window* w = ws.FindLive(h);
-        if (w && ws.IsShown(*w) && (w->frameNeeded || !w->updateRegion.IsEmpty())) return true;
+        if (w && ws.IsShown(*w) && NeedsPaint(*w)) return true;
     }
     return false;
 }
@@ -105,7 +107,7 @@ HWND FindWindowToPaint(WindowSystem& ws) {
         if (!t || !t->HasFlag(WS_VISIBLE)) continue;
         for (HWND h : ws.TreeOf(top)) {
             Window* w = ws.FindLive(h);
-            if (!w || !(w->frameNeeded || !w->updateRegion.IsEmpty())) continue;
+            if (!w || !NeedsPaint(*w)) continue;
             if (ws.IsShown(*w)) return h;
         }
     }
@@ -180,7 +182,7 @@ bool UpdateWindow(HWND hwnd) {
     if (!w) return false;
     for (HWND h : ws->TreeOf(hwnd)) {
         Window* c = ws->FindLive(h);
-        if (c && ws->IsShown(*c) && (c->frameNeeded || !c->updateRegion.IsEmpty()))
+        if (c && ws->IsShown(*c) && detail::NeedsPaint(*c))
             detail::PaintWindow(*ws, h);
     }
     detail::FlushPresent(*ws);
